@@ -1,0 +1,25 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// What the map object asks of the editor's windows. The shell implements it; without a shell
+// (command-line tools, tests) every call does nothing.
+class MapShell {
+public:
+    virtual ~MapShell() = default;
+
+    // Map view: drop the highlighted segment.
+    virtual void deselectSideDef() {}
+    // Project window: select the node of wall i.
+    virtual void selWall(int32_t) {}
+    // Select window: clear the list, add an item.
+    virtual void clearSelectList() {}
+    virtual void addSelectItem(const std::string&) {}
+    // Let pending window events run.
+    virtual void doEvents() {}
+    // Main window status bar, panel numbered from 1.
+    virtual void setStatusPanelText(int, const std::string&) {}
+    // Project window tree: back to the four empty roots, then one child node per record.
+    virtual void resetList() {}
+    virtual void addTreeNode(const std::string& /*parentKey*/, const std::string& /*key*/, const std::string& /*text*/) {}
+};
