@@ -189,6 +189,7 @@ struct EngineState {
     int32_t overlayToggle = 0;
     std::array<int32_t, kMaxScreenHeight> ceilingSpanStart {};
     std::array<int32_t, kMaxScreenHeight> floorSpanStart {};
+    std::array<uint8_t, kMaxNodes> nodeVisited {};  // nodes reached by this frame's walk
 };
 
 EngineState& state();
