@@ -1,0 +1,138 @@
+#include "editor/shell/logic/main_commands.h"
+
+#include "editor/model/clsMap.h"
+#include "editor/shell/logic/command_guard.h"
+#include "editor/shell/logic/file_dialogs.h"
+#include "editor/shell/logic/map_view_controller.h"
+#include "editor/shell/logic/shell_windows.h"
+#include "editor/shell/logic/zoom.h"
+
+MainCommands::MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewController& mapView)
+    : windows_(windows), dialogs_(dialogs), mapView_(mapView)
+{
+    auto both = [this](std::initializer_list<const char*> names, std::function<void()> fn) {
+        for (const char* name : names) commands_[name] = fn;
+    };
+    both({"itmNewMap", "new"}, [this] { newMap(); });
+    both({"itmOpenMap", "open"}, [this] { openMap(); });
+    both({"itmSaveMap", "save"}, [this] { saveMap(); });
+    both({"itmSaveAs"}, [this] { saveAs(); });
+    for (int n = 1; n <= RecentFiles::kCount; ++n)
+        both({("itmRecentFile" + std::to_string(n)).c_str()}, [this, n] { openRecent(n); });
+    both({"itmExit"}, [this] { windows_.exitProgram(); });
+    both({"itmImportWAD", "itmCut", "itmCopy", "itmPaste", "itmClear", "cut", "copy", "paste", "paint"}, nya);
+    both({"itmDelArea", "itmWallWizard"}, [] {});
+    both({"itmRedraw"}, [this] { mapView_.redrawSuspendingFlash(); });
+    both({"itmZoomIn"}, [this] { zoomIn(); });
+    both({"itmZoomOut"}, [this] { zoomOut(); });
+    const char* const modes[] = {"select", "scale", "move", "rotate", "shear"};
+    for (int mode = 0; mode < 5; ++mode) both({modes[mode]}, [this, mode] { setClickMode(mode); });
+    both({"itmAdjustWin"}, [this] { windows_.adjustWindows(); });
+    both({"itmPropWin"}, [this] { windows_.showSideEditor(); });
+    both({"props"}, [this] { windows_.showPropertyGrid(); });
+    both({"itmProjectWin", "objects"}, [this] { windows_.showProject(); });
+    both({"itmDragDropWin", "wizard"}, [this] { windows_.showDragDrop(); });
+    both({"itmSelectWin"}, [this] { windows_.showSelect(); });
+    both({"itmHelpContents"}, [this] { windows_.showHelp(); });
+    both({"itmAbout"}, [this] { windows_.showAbout(); });
+}
+
+bool MainCommands::run(const std::string& name)
+{
+    auto found = commands_.find(name);
+    if (found == commands_.end()) return false;
+    runGuarded(found->second);
+    return true;
+}
+
+void MainCommands::newMap()
+{
+    if (!map_) return;
+    map_->clearMap();
+    // A new map has no file yet: Save must ask for a name rather than overwrite the last one.
+    currentPath_.clear();
+    map_->listLines();
+    windows_.showMapView();
+    mapView_.redraw();
+}
+
+bool MainCommands::loadMap(const std::string& path)
+{
+    // A refused file (missing or damaged) has been reported and left the map as it was.
+    if (!map_ || !map_->ReadNewMPB(path)) return false;
+    currentPath_ = path;
+    map_->polishNextSeg();
+    map_->listLines();
+    mapView_.redraw();
+    return true;
+}
+
+void MainCommands::openMapFile(const std::string& path)
+{
+    runGuarded([&] {
+        if (loadMap(path)) {
+            recent_.add(path);
+            windows_.recentFilesChanged();
+        }
+    });
+}
+
+void MainCommands::openMap()
+{
+    std::optional<std::string> chosen =
+        dialogs_.showOpen({kOpenFilter, "", FileDialogs::kHideReadOnly});
+    if (!chosen) return;
+    if (!chosen->empty() && loadMap(*chosen)) {
+        recent_.add(*chosen);
+        windows_.recentFilesChanged();
+    }
+    windows_.takeFocus();
+}
+
+void MainCommands::saveMap()
+{
+    if (currentPath_.size() > 1) {
+        if (map_) map_->WriteNewMPB(currentPath_, false);
+        return;
+    }
+    saveAs();
+}
+
+void MainCommands::saveAs()
+{
+    std::optional<std::string> chosen =
+        dialogs_.showSave({kSaveFilter, kDefaultMapName, FileDialogs::kHideReadOnly});
+    if (!chosen || chosen->empty() || !map_) return;
+    // Only a file that was written becomes the map's file and a recent entry.
+    if (!map_->WriteNewMPB(*chosen, false)) return;
+    currentPath_ = *chosen;
+    recent_.add(*chosen);
+    windows_.recentFilesChanged();
+}
+
+void MainCommands::openRecent(int n)
+{
+    const std::string path = recent_.path(n);
+    if (path.size() >= 3) loadMap(path);
+}
+
+void MainCommands::zoomIn()
+{
+    if (!map_) return;
+    map_->magX = zoomedIn(map_->magX);
+    map_->magY = zoomedIn(map_->magY);
+    mapView_.redraw();
+}
+
+void MainCommands::zoomOut()
+{
+    if (!map_) return;
+    map_->magX = zoomedOut(map_->magX);
+    map_->magY = zoomedOut(map_->magY);
+    mapView_.redraw();
+}
+
+void MainCommands::setClickMode(int mode)
+{
+    if (map_) map_->clickMode = static_cast<int16_t>(mode);
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include <functional>
+#include <map>
+#include <string>
+
+#include "editor/shell/logic/recent_files.h"
+
+class clsMap;
+class FileDialogs;
+class MapViewController;
+class ShellWindows;
+
+// The main window's commands, by menu item name or toolbar key: files, recent files, zoom, tool
+// modes, windows and help. Every command runs guarded: a run-time error shows a message and the
+// editor goes on.
+class MainCommands {
+public:
+    static constexpr const char* kOpenFilter = "Quarzite3D Map file (*.map)|*.map|All files (*.*)|*.*";
+    static constexpr const char* kSaveFilter = "Map (*.map)|*.map";
+    static constexpr const char* kDefaultMapName = "untitled.map";
+
+    MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewController& mapView);
+
+    void setMap(clsMap* map) { map_ = map; }
+    RecentFiles& recentFiles() { return recent_; }
+    const std::string& currentMapPath() const { return currentPath_; }
+
+    // Runs the command of that menu item name or toolbar key; false when there is none.
+    bool run(const std::string& name);
+    // Opens a map file as Open Map does after its dialog (also the command line's file).
+    void openMapFile(const std::string& path);
+
+private:
+    void newMap();
+    void openMap();
+    void saveMap();
+    void saveAs();
+    void openRecent(int n);
+    void zoomIn();
+    void zoomOut();
+    void setClickMode(int mode);
+    bool loadMap(const std::string& path);
+
+    ShellWindows& windows_;
+    FileDialogs& dialogs_;
+    MapViewController& mapView_;
+    clsMap* map_ = nullptr;
+    RecentFiles recent_;
+    std::string currentPath_;
+    std::map<std::string, std::function<void()>> commands_;
+};

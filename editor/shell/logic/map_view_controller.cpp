@@ -1,0 +1,152 @@
+#include "editor/shell/logic/map_view_controller.h"
+
+#include "editor/shell/logic/command_guard.h"
+#include "platform/message_box.h"
+
+namespace {
+
+enum ClickMode { kSelect = 0, kScale = 1, kMove = 2, kRotate = 3, kShear = 4 };
+
+// A press on the pivot's own column or row would divide by zero; the distance counts as 1.
+float factor(float now, float pressed, float pivot)
+{
+    float divisor = pressed - pivot;
+    if (divisor == 0) divisor = 1;
+    return (now - pivot) / divisor;
+}
+
+}  // namespace
+
+MapViewController::MapViewController(PictureSurface& picture, MapViewPort& port) : picture_(picture), port_(port) {}
+
+void MapViewController::redraw()
+{
+    if (!map_) return;
+    map_->calcOffset(port_.horizontalFraction(), port_.verticalFraction());
+    port_.clearPicture();
+    // A fresh picture carries no highlight, so the next flash step draws it again.
+    flashOn_ = false;
+    map_->drawMap(picture_);
+    port_.pictureChanged();
+}
+
+void MapViewController::redrawSuspendingFlash()
+{
+    bool wasFlashing = port_.flashTimerEnabled();
+    port_.setFlashTimerEnabled(false);
+    flashOn_ = false;
+    redraw();
+    port_.setFlashTimerEnabled(wasFlashing);
+}
+
+void MapViewController::drawRect(float left, float top, float right, float bottom)
+{
+    picture_.line(left, top, right, top);
+    picture_.line(right, top, right, bottom);
+    picture_.line(right, bottom, left, bottom);
+    picture_.line(left, bottom, left, top);
+}
+
+void MapViewController::drawBand()
+{
+    if (drag_ == Drag::Scale)
+        drawRect(fx_ * left_, fy_ * top_, fx_ * right_, fy_ * bottom_);
+    else
+        drawRect(fx_ * left_, fy_ * top_, fx_ * left_ + (right_ - left_), fy_ * top_ + (bottom_ - top_));
+}
+
+void MapViewController::mouseDown(int button, bool shift, float x, float y)
+{
+    if (!map_) return;
+    if (button != kLeftButton) {
+        map_->clickInsert(picture_, x, y);
+        port_.pictureChanged();
+        return;
+    }
+    int mode = map_->clickMode;
+    if (mode == kSelect) {
+        map_->clickWall(picture_, x, y, shift);
+        return;
+    }
+    if (map_->selAreaNum == -1) {
+        qz::messageBox("No area is selected.", "No selected area", qz::kMsgCritical);
+        return;
+    }
+    if (mode != kScale && mode != kMove) {
+        nya();
+        return;
+    }
+    const Area& area = map_->areaRecord(map_->selAreaNum);
+    left_ = map_->scaleDrawX(static_cast<float>(area.areaBbLeft));
+    right_ = map_->scaleDrawX(static_cast<float>(area.areaBbRight));
+    top_ = map_->scaleDrawY(static_cast<float>(area.areaBbTop));
+    bottom_ = map_->scaleDrawY(static_cast<float>(area.areaBbBottom));
+    px_ = map_->scaleDrawX(static_cast<float>(map_->insertX));
+    py_ = map_->scaleDrawY(static_cast<float>(map_->insertY));
+    dx0_ = x;
+    dy0_ = y;
+    // Both drags start from the area as it is; a move click without motion moves nothing.
+    fx_ = 1;
+    fy_ = 1;
+    drag_ = mode == kScale ? Drag::Scale : Drag::Move;
+    drawBand();
+    port_.pictureChanged();
+}
+
+void MapViewController::mouseMove(int button, float x, float y)
+{
+    if (!map_ || drag_ == Drag::None || !(button & kLeftButton)) return;
+    float nfx = factor(x, dx0_, px_);
+    float nfy = factor(y, dy0_, py_);
+    drawBand();
+    fx_ = nfx;
+    fy_ = nfy;
+    drawBand();
+    port_.pictureChanged();
+}
+
+void MapViewController::mouseUp(int button, float, float)
+{
+    if (!map_ || drag_ == Drag::None || button != kLeftButton) return;
+    drawBand();
+    Drag finished = drag_;
+    drag_ = Drag::None;
+    if (finished == Drag::Scale) {
+        map_->scaleArea(map_->selAreaNum, fx_, fy_);
+    } else {
+        // One pixel of the view is the magnification in map units, so the area lands where the
+        // rubber band was let go.
+        float dx = (fx_ * left_ - left_) * map_->magX;
+        float dy = (fy_ * top_ - top_) * map_->magY;
+        map_->moveArea(map_->selAreaNum, dx, dy);
+    }
+    redraw();
+}
+
+void MapViewController::flashTick()
+{
+    flashOn_ = !flashOn_;
+    if (!map_ || map_->selWallNum == -1) {
+        port_.setFlashTimerEnabled(false);
+        flashOn_ = false;
+        return;
+    }
+    map_->flashWall(picture_, map_->selWallNum);
+    port_.pictureChanged();
+}
+
+void MapViewController::deselectSideDef()
+{
+    if (!flashOn_) return;
+    flashOn_ = false;
+    if (map_ && map_->selWallNum >= 0) {
+        map_->flashWall(picture_, map_->selWallNum);
+        port_.pictureChanged();
+    }
+}
+
+void MapViewController::drop(float x, float y)
+{
+    picture_.line(x, y, x + 10, y + 10);
+    port_.pictureChanged();
+}

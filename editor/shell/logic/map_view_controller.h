@@ -1,0 +1,68 @@
+#pragma once
+#include <cstdint>
+
+#include "editor/model/clsMap.h"
+#include "editor/model/picture_surface.h"
+
+// What the map view's logic needs of its window: the scroll bars, the picture, the flash timer
+// and the property grid's value box.
+class MapViewPort {
+public:
+    virtual ~MapViewPort() = default;
+    // Each scroll bar's position divided by its maximum.
+    virtual double horizontalFraction() const = 0;
+    virtual double verticalFraction() const = 0;
+    virtual void clearPicture() = 0;
+    virtual void pictureChanged() = 0;
+    virtual bool flashTimerEnabled() const = 0;
+    virtual void setFlashTimerEnabled(bool enabled) = 0;
+    virtual void focusValueBox() = 0;
+};
+
+// The map view's behaviour: redraw from the scroll bars, the mouse per tool mode (select, the
+// scale and move drags with their rubber bands, the insertion point on any other button), the
+// flashing of the selected wall, keys and drops. It holds no map data.
+class MapViewController {
+public:
+    static constexpr int kLeftButton = 1;
+    static constexpr int kRightButton = 2;
+
+    MapViewController(PictureSurface& picture, MapViewPort& port);
+
+    // The map object comes after the window (start-up creates it last); until then nothing is drawn.
+    void setMap(clsMap* map) { map_ = map; }
+
+    void redraw();
+    // View, Redraw: the flash timer is held while the picture is repainted.
+    void redrawSuspendingFlash();
+    void mouseDown(int button, bool shift, float x, float y);
+    void mouseMove(int button, float x, float y);
+    void mouseUp(int button, float x, float y);
+    void flashTick();
+    void deselectSideDef();
+    void startFlashing() { port_.setFlashTimerEnabled(true); }
+    void keyPress() { port_.focusValueBox(); }
+    void drop(float x, float y);
+    // Outline of a rectangle with the picture's current pen (exclusive-or here).
+    void drawRect(float left, float top, float right, float bottom);
+
+    bool flashOn() const { return flashOn_; }
+    bool dragging() const { return drag_ != Drag::None; }
+    float factorX() const { return fx_; }
+    float factorY() const { return fy_; }
+
+private:
+    enum class Drag { None, Scale, Move };
+
+    void drawBand();
+
+    PictureSurface& picture_;
+    MapViewPort& port_;
+    clsMap* map_ = nullptr;
+    bool flashOn_ = false;
+    Drag drag_ = Drag::None;
+    float fx_ = 0, fy_ = 0;
+    float px_ = 0, py_ = 0;
+    float dx0_ = 0, dy0_ = 0;
+    float left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
+};

@@ -1,0 +1,65 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class clsMap;
+
+// The property grid's logic: the rows of the selected record, the value box, OK and X, and the
+// write-back into the map. Row 0 is the header; texts are UTF-8 (the map's 16-character fields
+// are Windows-1252 and converted both ways).
+class PropertyGrid {
+public:
+    enum SelType { kNothing = 0, kWall = 1, kArea = 2, kViewpoint = 3, kGlobal = 4 };
+    struct Row {
+        std::string label;
+        std::string value;
+    };
+    static const std::vector<std::string>& textureTypeChoices();
+
+    void setMap(clsMap* map) { map_ = map; }
+    // Called after the rows, the current row or the value box changed.
+    std::function<void()> onChanged;
+    std::function<void()> onFocusValueBox;
+    std::function<void()> redrawMap;
+
+    void showProps(int selType, int32_t itemNum);
+    void setSelType(int selType);
+    // A click on grid row `row`.
+    void rowClick(int row);
+    void ok();
+    void cancel();
+    void updateItem();
+    // What the user typed or chose in the value box.
+    void setValueText(const std::string& text) { valueText_ = text; }
+
+    int selType() const { return selType_; }
+    std::string selTypeLabel() const;
+    const std::vector<Row>& rows() const { return rows_; }
+    int currentRow() const { return currentRow_; }
+    int currentColumn() const { return currentColumn_; }
+    const std::string& valueText() const { return valueText_; }
+    const std::vector<std::string>& valueChoices() const { return valueChoices_; }
+    // The value box's selection: start and length in characters.
+    int selectionStart() const { return selStart_; }
+    int selectionLength() const { return selLength_; }
+
+private:
+    bool dataRowCurrent() const { return currentRow_ >= 1 && currentRow_ < static_cast<int>(rows_.size()); }
+    void selectAllValueText();
+    void addRow(const std::string& label, const std::string& value) { rows_.push_back({label, value}); }
+    const std::string& cell(int row) const { return rows_.at(row).value; }
+    void updateWall();
+    void changed() const;
+
+    clsMap* map_ = nullptr;
+    int selType_ = kNothing;
+    std::vector<Row> rows_ {{"Property", "Value"}};
+    int currentRow_ = 0;
+    int currentColumn_ = 0;
+    std::string valueText_;
+    std::vector<std::string> valueChoices_;
+    int selStart_ = 0;
+    int selLength_ = 0;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+// What the main window's commands ask of the windows around them.
+class ShellWindows {
+public:
+    virtual ~ShellWindows() = default;
+    virtual void showMapView() = 0;
+    virtual void showPropertyGrid() = 0;
+    virtual void showProject() = 0;
+    virtual void showDragDrop() = 0;
+    virtual void showSelect() = 0;
+    // The side editor, placed at the main window's right edge.
+    virtual void showSideEditor() = 0;
+    virtual void adjustWindows() = 0;
+    virtual void showHelp() = 0;
+    virtual void showAbout() = 0;
+    virtual void takeFocus() = 0;
+    virtual void exitProgram() = 0;
+    virtual void recentFilesChanged() = 0;
+};
