@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 
+#include "editor/bsp/root_exchange.h"
 #include "editor/model/clsMap.h"
 #include "editor/model/map_file_layout.h"
 #include "platform/files.h"
@@ -135,7 +136,12 @@ bool clsMap::WriteNewMPB(const std::string& fileName, bool compileFlag)
 
     int32_t areaPosition = static_cast<int32_t>(out.size()) + 1;
     out.i32(numAreas);
-    for (int32_t a = 0; a < numAreas; ++a) mapfile::writeArea(out, areas_[a]);
+    for (int32_t a = 0; a < numAreas; ++a) {
+        Area area = areas_[a];
+        // The compiled list holds its root at record 0 and the former record 0 at the root's index.
+        if (compileFlag) area.areaFirstWall = bsp::afterRootExchange(area.areaFirstWall, treeRoot);
+        mapfile::writeArea(out, area);
+    }
 
     int32_t globalPosition = static_cast<int32_t>(out.size()) + 1;
     out.i32(numGlobals);

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "editor/model/clsMap.h"
+#include "tests/bsp/record_compare.h"
+#include "tests/bsp/reference_bsp.h"
+#include "tests/support/room_map_generator.h"
+#include "tests/support/test_support.h"
+
+namespace {
+
+std::vector<Wall> wallsOf(const clsMap& map)
+{
+    std::vector<Wall> walls;
+    for (int32_t i = 0; i < map.numWalls; ++i) walls.push_back(map.wallRecord(i));
+    return walls;
+}
+
+// What the comparisons went through, so that the test shows it exercised the cases it is for.
+struct Coverage {
+    int maps = 0;
+    int splitMaps = 0;
+    int movedRoots = 0;
+    int refused = 0;
+};
+
+// Compiles the map and compares the whole compiled list with the reference builder's, field by field.
+void expectSameAsReference(clsMap& map, Coverage& coverage)
+{
+    qztest::MessageRecorder messages;
+    map.polishNextSeg();
+    refbsp::Result reference = refbsp::build(wallsOf(map), map.numWalls);
+    int32_t needed = static_cast<int32_t>(reference.records.size());
+    bool compiled = map.createBSP();
+    ++coverage.maps;
+    if (needed > clsMap::kWallSlots) {
+        ++coverage.refused;
+        EXPECT_FALSE(compiled);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_NE(messages.messages[0].text.find("needs " + std::to_string(needed) + " wall records"), std::string::npos);
+        return;
+    }
+    ASSERT_TRUE(compiled);
+    ASSERT_EQ(map.numTreeSegs, needed);
+    ASSERT_EQ(map.treeRoot, reference.treeRoot);
+    if (needed > map.numWalls) ++coverage.splitMaps;
+    if (reference.treeRoot != 0) ++coverage.movedRoots;
+    for (int32_t i = 0; i < needed; ++i)
+        ASSERT_TRUE(bsptest::sameRecord(map.treeSeg(i), reference.records[i])) << "record " << i;
+}
+
+struct Family {
+    const char* name;
+    qzgen::RoomMapOptions options;
+};
+
+// Many crossing lines, coordinates on coarse grids (shared end points, collinear walls, crossings
+// exactly at end points) and walls with part ranges.
+const Family kFamilies[] = {
+    {"rooms and crossing lines", {.crossingLines = 8}},
+    {"dense crossings", {.crossingLines = 20, .cellSize = 256}},
+    {"coarse grid", {.crossingLines = 10, .snap = 16}},
+    {"very coarse grid", {.crossingLines = 12, .snap = 64, .cellSize = 256}},
+    {"part ranges", {.crossingLines = 8, .presetRangeShare = 0.4}},
+    {"part ranges on a grid", {.crossingLines = 10, .snap = 8, .presetRangeShare = 0.3}},
+    {"stars", {.crossingLines = 4, .snap = 2, .presetRangeShare = 0.2, .starWalls = 40}},
+};
+
+TEST(BuilderAgainstReference, GeneratedMapsCompileRecordForRecord)
+{
+    Coverage coverage;
+    for (const Family& family : kFamilies) {
+        for (int32_t walls : {3, 12, 30, 60, 110, 180}) {
+            for (uint32_t seed = 1; seed <= 6; ++seed) {
+                SCOPED_TRACE(std::string(family.name) + ", " + std::to_string(walls) + " walls, seed " + std::to_string(seed));
+                qzgen::RoomMapOptions options = family.options;
+                options.walls = walls;
+                options.seed = seed * 7919 + walls;
+                clsMap map;
+                qzgen::generateRoomMap(map, options);
+                ASSERT_EQ(map.numWalls, walls);
+                expectSameAsReference(map, coverage);
+                if (HasFatalFailure()) return;
+            }
+        }
+    }
+    std::printf("%d maps: %d with splits, %d with the root moved, %d refused\n", coverage.maps, coverage.splitMaps,
+                coverage.movedRoots, coverage.refused);
+    EXPECT_GT(coverage.splitMaps, coverage.maps / 2);
+    EXPECT_GT(coverage.movedRoots, coverage.maps / 4);
+}
+
+// A compiled file read back holds pieces with their ranges; compiling it again takes the ranges as
+// they stand.
+TEST(BuilderAgainstReference, MapsReadFromCompiledFilesCompileRecordForRecord)
+{
+    qztest::TempDir dir;
+    Coverage coverage;
+    int partRanges = 0;
+    for (uint32_t seed = 1; seed <= 8; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        clsMap source;
+        qzgen::generateRoomMap(source, {.walls = 70, .seed = seed, .crossingLines = 6, .snap = 4});
+        ASSERT_TRUE(source.createBSP());
+        std::string path = dir.file("compiled" + std::to_string(seed) + ".mpb");
+        ASSERT_TRUE(source.WriteNewMPB(path, true));
+        clsMap map;
+        ASSERT_TRUE(map.ReadNewMPB(path));
+        ASSERT_EQ(map.numWalls, source.numTreeSegs);
+        for (int32_t i = 0; i < map.numWalls; ++i) partRanges += map.wallRecord(i).tStart != 0.0;
+        expectSameAsReference(map, coverage);
+        if (HasFatalFailure()) return;
+    }
+    EXPECT_GT(partRanges, 0);
+}
+
+}  // namespace
