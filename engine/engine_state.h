@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/gdi.h"
+
 // The engine's one global state. Everything the exports, loaders, renderer and movement share
 // lives here; there is exactly one engine per process.
 namespace engine {
@@ -95,6 +97,12 @@ struct CreatureSlot {
     int32_t values[8] = {};
 };
 
+// A loaded image: its block and the block's size (at least the size its layout needs).
+struct TextureRef {
+    const uint8_t* data = nullptr;
+    size_t size = 0;
+};
+
 struct EngineState {
     // ---- screen and output ----
     int32_t screenWidth = 0, screenHeight = 0;
@@ -109,6 +117,9 @@ struct EngineState {
     uint32_t hostDC = 0;
     bool embeddedMode = false;
     bool engineReady = false;
+    std::vector<uint8_t> screenBuffer;  // the movable block reserved at initialisation
+    bool screenBufferHeld = false;
+    qz::LOGPALETTE logicalPalette {0x300, 255, {}};
 
     // ---- tables built at initialisation ----
     std::array<double, 129> sinTable {};
@@ -174,6 +185,10 @@ struct EngineState {
     const uint8_t* ceilingImage = nullptr;
     std::array<std::array<uint8_t, 3>, 256> paletteTable {};  // blue, green, red
     int32_t animFrameCount = 0;
+    // The image each loader kind produced last: a list entry whose load fails keeps it.
+    TextureRef lastWall, lastFloor, lastCeiling, lastObject;
+    // The checkerboard laid out as a sky image, for a missing sky.
+    TextureRef skyFallback;
 
     // ---- accounting and statistics ----
     int32_t memoryTotal = 0;

@@ -237,7 +237,7 @@ int32_t BitBlt(Handle destination, int32_t x, int32_t y, int32_t width, int32_t 
     return 1;
 }
 
-Handle CreateDIBSection(Handle dc, const qz::BITMAPINFO* info, uint32_t usage, void** bits, Handle section,
+Handle CreateDIBSection(Handle, const qz::BITMAPINFO* info, uint32_t usage, void** bits, Handle section,
                         uint32_t offset)
 {
     if (bits) *bits = nullptr;
@@ -261,7 +261,6 @@ Handle CreateDIBSection(Handle dc, const qz::BITMAPINFO* info, uint32_t usage, v
 
     Tables& t = tables();
     std::lock_guard guard(t.lock);
-    if (dc != 0 && !t.contexts.find(dc)) return 0;
     bitmap.pixels.assign(static_cast<size_t>(bytes), 0);
     void* pixels = bitmap.pixels.data();
     Handle handle = t.bitmaps.add(std::move(bitmap));

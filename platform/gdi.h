@@ -79,7 +79,7 @@ int32_t BitBlt(qz::Handle destination, int32_t x, int32_t y, int32_t width, int3
                int32_t sourceX, int32_t sourceY, uint32_t rasterOperation);
 
 // 8- or 32-bit uncompressed bitmaps with RGB colours; *bits receives the pixel memory, which
-// lives as long as the bitmap.
+// lives as long as the bitmap. With RGB colours the context plays no part, as on Windows.
 qz::Handle CreateDIBSection(qz::Handle dc, const qz::BITMAPINFO* info, uint32_t usage, void** bits,
                             qz::Handle section, uint32_t offset);
 

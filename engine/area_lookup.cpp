@@ -1,0 +1,90 @@
+#include "engine/area_lookup.h"
+
+#include <cmath>
+#include <limits>
+
+#include "engine/engine_state.h"
+
+namespace engine {
+
+namespace {
+
+constexpr int32_t kLargestArea = 32000000;
+constexpr int32_t kMaxBoundaryNodes = 201;
+
+bool roundToLong(double value, int64_t& out)
+{
+    double rounded = std::nearbyint(value);
+    if (!(rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max()))
+        return false;
+    out = static_cast<int64_t>(rounded);
+    return true;
+}
+
+// Whether the vertical line through X meets the node, so that its crossing above the point counts.
+// A node running towards greater x includes both end columns, one towards smaller x neither.
+bool spansColumn(const Node& n, int64_t x)
+{
+    if (n.x1 == n.x2) return false;
+    // In Double: only the sign matters, and Long differences may not multiply in 64 bits.
+    if ((static_cast<double>(x) - n.x1) * (static_cast<double>(n.x2) - x) < 0) return false;
+    if (x == n.x2 && x < n.x1) return false;
+    if (x == n.x1 && x > n.x2) return false;
+    return true;
+}
+
+// The point is below the node's line at X. Slope, offset and line height are Singles; the
+// arithmetic between them is Double, as the values are mixed with Longs.
+bool pointBelowLine(const Node& n, int64_t x, int64_t y)
+{
+    auto slope = static_cast<float>((static_cast<double>(n.y2) - n.y1) / (static_cast<double>(n.x2) - n.x1));
+    auto offset = static_cast<float>(static_cast<double>(n.y1) - static_cast<double>(n.x1) * slope);
+    auto lineY = static_cast<float>(static_cast<double>(x) * slope + offset);
+    return static_cast<double>(y) < lineY;
+}
+
+bool insideArea(const EngineState& s, const Area& area, int64_t x, int64_t y)
+{
+    int32_t count = 1;
+    int32_t k = area.areaFirstWall;
+    for (int32_t visited = 0; k != -1 && visited < kMaxBoundaryNodes; ++visited) {
+        // A link outside the node table ends the chain.
+        if (k < 0 || k >= s.nodeCount) break;
+        const Node& n = s.nodes[static_cast<size_t>(k)];
+        if (spansColumn(n, x) && pointBelowLine(n, x, y)) ++count;
+        k = n.areaNext;
+    }
+    return count % 2 == 0;
+}
+
+}  // namespace
+
+int32_t findArea() { return findAreaAt(state().viewX, state().viewY); }
+
+int32_t findAreaAt(double viewX, double viewY)
+{
+    const EngineState& s = state();
+    int64_t x = 0, y = 0;
+    if (!roundToLong(viewX, x) || !roundToLong(viewY, y)) return -1;
+    int32_t best = -1;
+    int32_t bestSize = kLargestArea;
+    for (int32_t i = 0; i < s.areaCount; ++i) {
+        const Area& area = s.areas[static_cast<size_t>(i)];
+        if (x < area.areaBbLeft || x > area.areaBbRight || y < area.areaBbTop || y > area.areaBbBottom) continue;
+        if (insideArea(s, area, x, y) && area.areaSqArea < bestSize) {
+            best = i;
+            bestSize = area.areaSqArea;
+        }
+    }
+    return best;
+}
+
+std::string findAreaName(int32_t index)
+{
+    const EngineState& s = state();
+    if (index < 0 || index >= s.areaCount) return {};
+    const Area& area = s.areas[static_cast<size_t>(index)];
+    return std::string(area.areaName, sizeof area.areaName);
+}
+
+}  // namespace engine
