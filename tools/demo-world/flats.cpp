@@ -104,7 +104,8 @@ IndexedImage metalPlateFlat()
     }
     bevelRectangle(canvas, 0, 0, kFlatSize, kFlatSize, 1, 0.12f);
     for (int corner = 0; corner < 4; ++corner) drawRivet(canvas, corner % 2 == 0 ? 4 : 59, corner < 2 ? 4 : 59, 2, Ramp::Steel);
-    return canvas.toIndexes(kFlatDither);
+    // The plate joints sit inside the flat, so its own repeat falls in mid-plate.
+    return rolled(canvas.toIndexes(kFlatDither), kFlatSize / 2, kFlatSize / 2);
 }
 
 IndexedImage beamCeiling()

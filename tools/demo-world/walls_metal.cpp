@@ -57,7 +57,8 @@ IndexedImage metalWall()
             }
         }
     }
-    return canvas.toIndexes(kMetalDither);
+    // The plate joints sit inside the texture, so its own repeat falls in mid-plate.
+    return rolled(canvas.toIndexes(kMetalDither), plate / 2, plate / 2);
 }
 
 IndexedImage panelWall()
