@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+
+#include "editor/model/clsMap.h"
+#include "platform/numbers.h"
+#include "tests/support/test_support.h"
+#include "tests/tools/run_program.h"
+
+namespace {
+
+bool isSolid(const Wall& w) { return w.floorHtEnd == w.ceilHtBegin; }
+
+int32_t lastChainWall(const clsMap& map, int32_t area)
+{
+    int32_t last = -1;
+    map.forEachChainWall(map.areaRecord(area).areaFirstWall, [&](int32_t w) { last = w; });
+    return last;
+}
+
+bool insideArea(const clsMap& map, int32_t area, double x, double y)
+{
+    int32_t first = map.areaRecord(area).areaFirstWall;
+    return map.pointInArea(first, lastChainWall(map, area), qz::toLong(x), qz::toLong(y)) % 2 == 0;
+}
+
+class DemoMap : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(qztest::runProgram(QZ_DEMO_MAP_TOOL, {path}).exitCode, 0);
+        ASSERT_TRUE(map.ReadNewMPB(path));
+    }
+    qztest::TempDir dir;
+    qztest::MessageRecorder messages;
+    std::string path = dir.file("demo.map");
+    clsMap map;
+};
+
+TEST_F(DemoMap, IsTheSameFileOnEveryRun)
+{
+    std::string again = dir.file("again.map");
+    ASSERT_EQ(qztest::runProgram(QZ_DEMO_MAP_TOOL, {again}).exitCode, 0);
+    EXPECT_EQ(qztest::readBytes(path), qztest::readBytes(again));
+}
+
+TEST_F(DemoMap, HasEveryKindOfWallTheEngineDraws)
+{
+    EXPECT_GE(map.numWalls, 150);
+    std::set<int32_t> flags;
+    bool grate = false, waterfall = false, tallMultiTexture = false;
+    int openings = 0;
+    for (int32_t i = 0; i < map.numWalls; ++i) {
+        const Wall& w = map.wallRecord(i);
+        for (int32_t bit = 1; bit <= 32; bit <<= 1)
+            if (w.wallFlags & bit) flags.insert(bit);
+        grate = grate || ((w.wallFlags & kWallTransparent) && w.txrWall == 6 && isSolid(w));
+        waterfall = waterfall || ((w.wallFlags & kWallVertCycle) && w.txrWall == 11);
+        tallMultiTexture = tallMultiTexture || ((w.wallFlags & kWallMultiTexture) && w.ceilHtEnd - w.floorHtBegin >= 512);
+        if (!isSolid(w)) ++openings;
+        for (int32_t c : {w.x1, w.y1, w.x2, w.y2}) {
+            EXPECT_GE(c, -32768);
+            EXPECT_LE(c, 32767);
+        }
+    }
+    EXPECT_EQ(flags, (std::set<int32_t> {1, 2, 4, 8, 16, 32}));
+    EXPECT_TRUE(grate);
+    EXPECT_TRUE(waterfall);
+    EXPECT_TRUE(tallMultiTexture);
+    EXPECT_GE(openings, 10);
+}
+
+TEST_F(DemoMap, OpeningsAreWalkableAndFaceTheLowerRoom)
+{
+    for (int32_t i = 0; i < map.numWalls; ++i) {
+        const Wall& w = map.wallRecord(i);
+        if (isSolid(w)) continue;
+        SCOPED_TRACE("wall " + std::to_string(i));
+        // The step and the lintel are drawn only on the front: the front room is the lower one.
+        EXPECT_LE(w.floorHtBegin, w.floorHtEnd);
+        EXPECT_GE(w.ceilHtEnd, w.ceilHtBegin);
+        EXPECT_LE(w.floorHtEnd - w.floorHtBegin, 25);  // the map's maximum step height
+        EXPECT_GE(w.ceilHtBegin - w.floorHtEnd, 128);  // room to walk through
+    }
+}
+
+TEST_F(DemoMap, ViewerStartsInTheHallFacingItsWalls)
+{
+    map.getGlobal(5);
+    EXPECT_EQ(map.globalID, 12005);
+    EXPECT_EQ(map.globalValue, 1);  // gravity
+
+    ASSERT_GE(map.numAreas, 5);
+    map.getArea(0);
+    EXPECT_EQ(map.areaName, "Hall            ");
+    EXPECT_TRUE(insideArea(map, 0, map.vx, map.vy));
+    for (int32_t a = 1; a < map.numAreas; ++a) EXPECT_FALSE(insideArea(map, a, map.vx, map.vy)) << "area " << a;
+    EXPECT_EQ(map.vz, map.areaFloorHtEnd + 56);
+
+    // The hall is a rectangle: from inside, every wall of its chain shows its front.
+    map.forEachChainWall(map.areaFirstWall, [&](int32_t i) {
+        const Wall& w = map.wallRecord(i);
+        if (!isSolid(w)) return;
+        double cross = (map.vx - w.x1) * (w.y2 - w.y1) - (map.vy - w.y1) * (w.x2 - w.x1);
+        EXPECT_GT(cross, 0) << "wall " << i;
+    });
+}
+
+TEST_F(DemoMap, CompileSplitsWallsAndMatchesTheBuiltDemo)
+{
+    std::string compiled = dir.file("demo.mpb");
+    qztest::ProgramResult r = qztest::runProgram(QZMAP_TOOL, {"compile", path, compiled});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(r.out, m, std::regex("records: ([0-9]+)\n")));
+    EXPECT_GT(std::stoi(m[1].str()), map.numWalls);
+    EXPECT_EQ(qztest::readBytes(compiled), qztest::readBytes(QZ_BUILT_DEMO_MPB));
+    EXPECT_EQ(qztest::readBytes(path), qztest::readBytes(QZ_BUILT_DEMO_MAP));
+}
+
+}  // namespace
