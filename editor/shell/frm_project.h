@@ -1,0 +1,33 @@
+#pragma once
+#include <QHash>
+#include <QString>
+#include <QWidget>
+#include <string>
+
+class ProjectSelection;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The project window (caption "Project"): the tree of walls, areas, viewpoints and globals.
+class frmProject : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmProject(QWidget* parent = nullptr);
+
+    void setSelection(ProjectSelection* selection) { selection_ = selection; }
+    QTreeWidget& tree() { return *tree_; }
+
+    // Back to the four empty roots.
+    void resetList();
+    // A child under the root parentKey; text in the map's code page.
+    void addNode(const std::string& parentKey, const std::string& key, const std::string& text);
+    void selectNode(const std::string& key);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QTreeWidget* tree_;
+    QHash<QString, QTreeWidgetItem*> nodes_;
+    ProjectSelection* selection_ = nullptr;
+};

@@ -1,0 +1,34 @@
+#pragma once
+#include <QWidget>
+
+#include "editor/shell/logic/property_grid.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// The property grid window (caption "Properties"): shows the grid logic's rows and passes clicks,
+// typing, OK (Enter) and X (Esc) to it.
+class frmProperties : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmProperties(QWidget* parent = nullptr);
+
+    PropertyGrid& grid() { return grid_; }
+    void focusValueBox();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void refresh();
+
+    PropertyGrid grid_;
+    QLabel* lblSelType_;
+    QTableWidget* grdProps_;
+    QComboBox* txtValue_;
+    QPushButton* cmdOK_;
+    QPushButton* cmdCancel_;
+    bool refreshing_ = false;
+};

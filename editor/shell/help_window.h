@@ -1,0 +1,11 @@
+#pragma once
+#include <QTextBrowser>
+
+// The editor's manual ("qz3d.hlp" is the name the program gives its help), bundled with the program.
+class HelpWindow : public QTextBrowser {
+    Q_OBJECT
+public:
+    static constexpr const char* kHelpFile = "qz3d.hlp";
+
+    explicit HelpWindow(QWidget* parent = nullptr);
+};

@@ -1,0 +1,34 @@
+#include <QApplication>
+#include <QStringList>
+#include <QTimer>
+
+#include "editor/shell/frm_splash.h"
+#include "editor/shell/logic/startup_log.h"
+#include "editor/shell/mdi_form1.h"
+#include "editor/shell/screenshot.h"
+#include "platform/qt/qt_message_box.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("QZ3Dedit");
+    QApplication::setApplicationDisplayName("Quarzite3D Map Editor");
+    QApplication::setApplicationVersion(
+        QString("%1.%2.%3").arg(QZ_VERSION_MAJOR).arg(QZ_VERSION_MINOR).arg(QZ_VERSION_REVISION));
+    qz::installQtMessageSinks();
+
+    QStringList arguments = QApplication::arguments().mid(1);
+    ScreenshotRequest screenshot = takeScreenshotRequest(arguments);
+
+    StartupLog log;
+    log.open();
+    auto* splash = new frmSplash(true);
+    splash->show();
+    QApplication::processEvents();
+
+    MDIForm1 editor(log);
+    editor.show();
+    if (!arguments.isEmpty()) editor.commands().openMapFile(arguments.first().toStdString());
+    if (screenshot.wanted()) scheduleScreenshot(editor, screenshot);
+    return QApplication::exec();
+}

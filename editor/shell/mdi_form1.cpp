@@ -1,0 +1,233 @@
+#include "editor/shell/mdi_form1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStatusBar>
+
+#include "editor/model/clsMap.h"
+#include "editor/shell/frm_drag_drop.h"
+#include "editor/shell/frm_map.h"
+#include "editor/shell/frm_project.h"
+#include "editor/shell/frm_properties.h"
+#include "editor/shell/frm_props.h"
+#include "editor/shell/frm_select.h"
+#include "editor/shell/frm_splash.h"
+#include "editor/shell/help_window.h"
+#include "editor/shell/logic/startup_log.h"
+#include "editor/shell/logic/window_layout.h"
+#include "editor/shell/main_menu.h"
+#include "editor/shell/qt_file_dialogs.h"
+#include "editor/shell/toolbar_icons.h"
+
+namespace {
+
+QRect pixels(const TwipRect& r)
+{
+    return QRect(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width), twipsToPixels(r.height));
+}
+
+// A menu caption shows "&" as a mnemonic; an ampersand in a path must stay one.
+QString menuCaption(const std::string& caption)
+{
+    QString text = QString::fromStdString(caption);
+    int split = text.indexOf(' ');
+    return text.left(split + 1) + text.mid(split + 1).replace("&", "&&");
+}
+
+}  // namespace
+
+MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
+    : ownDialogs_(dialogs ? nullptr : std::make_unique<QtFileDialogs>(this)),
+      mdi_(new QMdiArea(this)),
+      statusPanel1_(new QLabel(this))
+{
+    setObjectName("MDIForm1");
+    setWindowTitle("Quarzite3D Map Editor");
+    setWindowIcon(QIcon(logoPixmap(64)));
+    mdi_->setObjectName("MDIClient");
+    mdi_->setBackground(QColor(128, 128, 128));
+    setCentralWidget(mdi_);
+    statusBar()->setObjectName("StatusBar1");
+    statusPanel1_->setObjectName("Panel1");
+    statusPanel1_->setMinimumWidth(220);
+    statusBar()->addWidget(statusPanel1_);
+    resize(1280, 800);
+
+    CommandRunner run = [this](const QString& name) {
+        if (commands_) commands_->run(name.toStdString());
+    };
+    buildMenuBar(*this, run);
+    buildToolbar(*this, run);
+
+    log.line("Loading INI");
+    map_view_ = new frmMap;
+    properties_ = new frmProperties;
+    selection_ = std::make_unique<ProjectSelection>(properties_->grid(), map_view_->controller());
+    ShellWindows& windows = *this;
+    commands_ = std::make_unique<MainCommands>(windows, dialogs ? *dialogs : *ownDialogs_, map_view_->controller());
+    commands_->recentFiles().load();
+    log.line("Setting recent files");
+    updateRecentCaptions();
+    log.line("Setting HLP");
+
+    log.line("Loading Map");
+    addChild(map_view_);
+    log.line("Loading Project");
+    project_ = new frmProject;
+    addChild(project_);
+    log.line("Loading Props");
+    addChild(properties_);
+    log.line("Load Render");
+    log.line("Load Select");
+    select_ = new frmSelect;
+    addChild(select_);
+    dragDrop_ = new frmDragDrop;
+    addChild(dragDrop_);
+    sideEditor_ = new frmProps(this);
+    log.line("Finished forms");
+
+    project_->setSelection(selection_.get());
+    selection_->selectNode = [this](const std::string& key) { project_->selectNode(key); };
+    properties_->grid().redrawMap = [this] { map_view_->controller().redraw(); };
+    sideEditor_->editor().redrawMap = [this] { map_view_->controller().redraw(); };
+    map_view_->focusValueBoxHandler = [this] { properties_->focusValueBox(); };
+
+    log.line("Adjusting windows");
+    arrangeWindows();
+
+    log.line("Creating a class");
+    map_ = std::make_unique<clsMap>();
+    MapShell& shell = *this;
+    map_->setShell(&shell);
+    map_view_->setMap(map_.get());
+    properties_->grid().setMap(map_.get());
+    selection_->setMap(map_.get());
+    commands_->setMap(map_.get());
+
+    for (QWidget* form : std::initializer_list<QWidget*>{map_view_, project_, properties_}) form->parentWidget()->show();
+
+    log.line("Listing lines");
+    map_->listLines();
+    log.line("Done.");
+    log.close();
+}
+
+MDIForm1::~MDIForm1()
+{
+    // The windows go before the map; none of them may reach it while they are torn down.
+    if (map_) map_->setShell(nullptr);
+    map_view_->setMap(nullptr);
+}
+
+QMdiSubWindow* MDIForm1::addChild(QWidget* form)
+{
+    // Closing a child hides it; it is created once and kept.
+    auto* window = new QMdiSubWindow;
+    window->setObjectName(form->objectName() + "Window");
+    window->setWidget(form);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->setWindowTitle(form->windowTitle());
+    mdi_->addSubWindow(window);
+    window->hide();
+    return window;
+}
+
+void MDIForm1::showChild(QWidget* form)
+{
+    QWidget* window = form->parentWidget();
+    window->show();
+    window->raise();
+    mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(window));
+}
+
+void MDIForm1::arrangeWindows()
+{
+    QSize size = frameGeometry().size();
+    WindowArrangement a = ::arrangeWindows(pixelsToTwips(size.width()), pixelsToTwips(size.height()));
+    project_->parentWidget()->setGeometry(pixels(a.project));
+    properties_->parentWidget()->setGeometry(pixels(a.properties));
+    map_view_->parentWidget()->setGeometry(pixels(a.map));
+}
+
+void MDIForm1::selectWall(int32_t n)
+{
+    selection_->selWall(n);
+    clearSelectList();
+    addSelectItem("Wall #" + std::to_string(n));
+}
+
+void MDIForm1::updateRecentCaptions()
+{
+    for (int n = 1; n <= RecentFiles::kCount; ++n)
+        if (auto* action = findChild<QAction*>("itmRecentFile" + QString::number(n)))
+            action->setText(menuCaption(commands_->recentFiles().caption(n)));
+}
+
+void MDIForm1::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window ends the editor, whatever tool windows are still open.
+    event->accept();
+    QApplication::quit();
+}
+
+void MDIForm1::showMapView() { showChild(map_view_); }
+
+void MDIForm1::showPropertyGrid() { showChild(properties_); }
+
+void MDIForm1::showProject() { showChild(project_); }
+
+void MDIForm1::showDragDrop() { showChild(dragDrop_); }
+
+void MDIForm1::showSelect() { showChild(select_); }
+
+void MDIForm1::showSideEditor()
+{
+    QRect frame = frameGeometry();
+    sideEditor_->move(frame.left() + frame.width(), frame.top());
+    sideEditor_->show();
+    sideEditor_->raise();
+}
+
+void MDIForm1::showHelp()
+{
+    if (!help_) help_ = new HelpWindow(this);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void MDIForm1::showAbout()
+{
+    auto* about = new frmSplash(false, this);
+    about->show();
+}
+
+void MDIForm1::takeFocus() { activateWindow(); }
+
+void MDIForm1::exitProgram() { QApplication::quit(); }
+
+void MDIForm1::deselectSideDef() { map_view_->controller().deselectSideDef(); }
+
+void MDIForm1::selWall(int32_t n) { selection_->selWall(n); }
+
+void MDIForm1::clearSelectList() { select_->clearList(); }
+
+void MDIForm1::addSelectItem(const std::string& item) { select_->addItem(item); }
+
+void MDIForm1::doEvents() { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+void MDIForm1::setStatusPanelText(int panel, const std::string& text)
+{
+    if (panel == 1) statusPanel1_->setText(QString::fromStdString(text));
+}
+
+void MDIForm1::resetList() { project_->resetList(); }
+
+void MDIForm1::addTreeNode(const std::string& parentKey, const std::string& key, const std::string& text)
+{
+    project_->addNode(parentKey, key, text);
+}

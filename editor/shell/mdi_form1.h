@@ -1,0 +1,87 @@
+#pragma once
+#include <QMainWindow>
+#include <memory>
+
+#include "editor/model/map_shell.h"
+#include "editor/shell/logic/main_commands.h"
+#include "editor/shell/logic/project_selection.h"
+#include "editor/shell/logic/shell_windows.h"
+
+class clsMap;
+class FileDialogs;
+class HelpWindow;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class StartupLog;
+class frmDragDrop;
+class frmMap;
+class frmProject;
+class frmProperties;
+class frmProps;
+class frmSelect;
+
+// The main window (caption "Quarzite3D Map Editor"): an MDI frame with the menus, the toolbar and
+// the status bar; it loads the settings, creates the child windows and then the map object, and
+// is the map's way to the windows.
+class MDIForm1 : public QMainWindow, private ShellWindows, private MapShell {
+    Q_OBJECT
+public:
+    // Runs the load sequence, writing its steps to log and closing it at the end. Without dialogs
+    // the Qt file dialogs are used.
+    explicit MDIForm1(StartupLog& log, FileDialogs* dialogs = nullptr);
+    ~MDIForm1() override;
+
+    clsMap& map() { return *map_; }
+    MainCommands& commands() { return *commands_; }
+    // Arranges the child windows for the main window's present size.
+    void arrangeWindows();
+    // Selects wall n as a click on it in the map view does.
+    void selectWall(int32_t n);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QMdiSubWindow* addChild(QWidget* form);
+    void showChild(QWidget* form);
+    void updateRecentCaptions();
+
+    // ShellWindows
+    void showMapView() override;
+    void showPropertyGrid() override;
+    void showProject() override;
+    void showDragDrop() override;
+    void showSelect() override;
+    void showSideEditor() override;
+    void adjustWindows() override { arrangeWindows(); }
+    void showHelp() override;
+    void showAbout() override;
+    void takeFocus() override;
+    void exitProgram() override;
+    void recentFilesChanged() override { updateRecentCaptions(); }
+
+    // MapShell
+    void deselectSideDef() override;
+    void selWall(int32_t n) override;
+    void clearSelectList() override;
+    void addSelectItem(const std::string& item) override;
+    void doEvents() override;
+    void setStatusPanelText(int panel, const std::string& text) override;
+    void resetList() override;
+    void addTreeNode(const std::string& parentKey, const std::string& key, const std::string& text) override;
+
+    std::unique_ptr<FileDialogs> ownDialogs_;
+    QMdiArea* mdi_;
+    QLabel* statusPanel1_;
+    frmMap* map_view_ = nullptr;
+    frmProject* project_ = nullptr;
+    frmProperties* properties_ = nullptr;
+    frmSelect* select_ = nullptr;
+    frmDragDrop* dragDrop_ = nullptr;
+    frmProps* sideEditor_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    std::unique_ptr<ProjectSelection> selection_;
+    std::unique_ptr<MainCommands> commands_;
+    std::unique_ptr<clsMap> map_;
+};

@@ -1,0 +1,41 @@
+#include "editor/shell/screenshot.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTimer>
+
+#include "editor/model/clsMap.h"
+#include "editor/shell/mdi_form1.h"
+
+namespace {
+
+constexpr int kSettleMilliseconds = 3500;
+
+QString takeOption(QStringList& arguments, const QString& name)
+{
+    int at = arguments.indexOf(name);
+    if (at < 0 || at + 1 >= arguments.size()) return {};
+    QString value = arguments.at(at + 1);
+    arguments.remove(at, 2);
+    return value;
+}
+
+}  // namespace
+
+ScreenshotRequest takeScreenshotRequest(QStringList& arguments)
+{
+    ScreenshotRequest request;
+    request.file = takeOption(arguments, "--screenshot");
+    QString wall = takeOption(arguments, "--select-wall");
+    if (!wall.isEmpty()) request.wall = wall.toInt();
+    return request;
+}
+
+void scheduleScreenshot(MDIForm1& editor, const ScreenshotRequest& request)
+{
+    if (request.wall >= 0 && request.wall < editor.map().numWalls) editor.selectWall(request.wall);
+    QTimer::singleShot(kSettleMilliseconds, &editor, [&editor, request] {
+        editor.grab().save(request.file);
+        QApplication::quit();
+    });
+}
