@@ -40,13 +40,9 @@ void forEachInList(const std::vector<BspNode>& records, int32_t head, int32_t re
 
 int32_t chooseSplitterOf(const std::vector<BspNode>& records, int32_t head, int32_t recordCount)
 {
-    bsp::ListGeometry list;
-    forEachInList(records, head, recordCount, [&](int32_t r) {
-        const BspNode& b = records[r];
-        list.add(r, b.x1, b.y1, b.x2, b.y2, b.tStart, b.tEnd);
-    });
-    if (list.size() == 0) return kNone;
-    return list.records[bsp::chooseSplitter(list)];
+    bsp::SplitterChoice choice;
+    forEachInList(records, head, recordCount, [&](int32_t r) { choice.add(r, records[r]); });
+    return choice.empty() ? kNone : choice.choose();
 }
 
 // The side a piece that the splitter's line does not cut lies on, by its own first end point, or by
@@ -164,7 +160,7 @@ int32_t clsMap::buildBSPTree(int32_t pLineSegHead, int32_t pRootLine, int32_t pC
     forEachInList(treeSegs_, pLineSegHead, numTreeSegs, [&](int32_t b) {
         if (b == pRootLine || failed) return;
         const BspNode& rec = treeSegs_[b];
-        double num = line.side(rec.x1, rec.y1);
+        double num = line.side(static_cast<double>(rec.x1), static_cast<double>(rec.y1));
         double den = line.crossingDen(static_cast<double>(rec.x2) - rec.x1, static_cast<double>(rec.y2) - rec.y1);
         if (den == 0.0) {
             pushAtHead(treeSegs_, num >= 0.0 ? backHead : frontHead, b);

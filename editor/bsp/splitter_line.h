@@ -1,4 +1,6 @@
 #pragma once
+#include <type_traits>
+
 #include "editor/model/records.h"
 
 namespace bsp {
@@ -22,12 +24,23 @@ struct SplitterLine {
     {
     }
 
-    // Side value of a point: below zero in front of the line, zero or above behind it.
-    double side(double px, double py) const { return (px - x1) * dy + (py - y1) * dx; }
+    // Side value of a point: below zero in front of the line, zero or above behind it. Works on
+    // single values and, lane by lane with the same rounding, on vectors of them.
+    template <typename Value>
+        requires(!std::is_integral_v<Value>)
+    Value side(Value px, Value py) const
+    {
+        return (px - x1) * dy + (py - y1) * dx;
+    }
 
     // Denominator of the crossing with a wall line whose differences are (x2 - x1, y2 - y1);
     // zero when the lines are parallel. The crossing lies at t = side(first point) / den.
-    double crossingDen(double wallDx, double wallDy) const { return -dx * wallDy - dy * wallDx; }
+    template <typename Value>
+        requires(!std::is_integral_v<Value>)
+    Value crossingDen(Value wallDx, Value wallDy) const
+    {
+        return -dx * wallDy - dy * wallDx;
+    }
 };
 
 }  // namespace bsp

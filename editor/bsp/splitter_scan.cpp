@@ -1,8 +1,10 @@
 #include "editor/bsp/splitter_scan.h"
 
 #include <algorithm>
-
-#include "editor/bsp/splitter_line.h"
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <numeric>
 
 namespace bsp {
 
@@ -11,83 +13,125 @@ namespace {
 // Any count stands below this, so the first candidate always becomes the best so far.
 constexpr int32_t kStartingBest = 20000;
 
-// Records are tested in blocks of a fixed size, which the compiler turns into vector code; the
+// Records are tested in blocks of a fixed size, which the compiler turns into tight code; the
 // count is checked against the limit between blocks.
 constexpr size_t kBlock = 32;
 
-// Counts the records of one block whose piece the line cuts strictly inside its range. Parallel
-// lines (den 0) never cut; the division is kept off them with a harmless divisor.
-int32_t cutsInBlock(const ListGeometry& g, const SplitterLine& line, size_t begin)
+// Squared lengths of whole-number walls lie below 2^64.
+constexpr int kLengthClasses = 64;
+
+constexpr size_t kLanes = 2;
+using Lanes = double __attribute__((vector_size(kLanes * sizeof(double))));
+using LaneMask = int64_t __attribute__((vector_size(kLanes * sizeof(int64_t))));
+
+Lanes load(const double* values)
 {
-    int32_t cuts = 0;
-    for (size_t j = begin; j < begin + kBlock; ++j) {
-        double num = line.side(g.x1[j], g.y1[j]);
-        double den = line.crossingDen(g.dx[j], g.dy[j]);
-        double t = num / (den != 0.0 ? den : 1.0);
-        cuts += (den != 0.0) & (g.tStart[j] < t) & (t < g.tEnd[j]);
-    }
-    return cuts;
+    Lanes lanes;
+    std::memcpy(&lanes, values, sizeof lanes);
+    return lanes;
 }
 
-int32_t cutsInTail(const ListGeometry& g, const SplitterLine& line, size_t begin, size_t end)
+}  // namespace
+
+void SplitterChoice::add(int32_t record, const Wall& wall)
 {
+    candidates_.push_back({record, static_cast<double>(wall.x1), static_cast<double>(wall.y1),
+                           static_cast<double>(wall.x2) - wall.x1, static_cast<double>(wall.y2) - wall.y1,
+                           wall.tStart, wall.tEnd});
+}
+
+// The count of a candidate does not depend on the order in which records are tested, only how
+// soon it reaches the limit does. A line is the more likely to cut a piece the longer the piece
+// is, so the longer pieces are tested first: sorted by classes of length, each twice the next.
+// A list that fits in one block is tested whole anyway and keeps its order.
+void SplitterChoice::arrangeTargets()
+{
+    const size_t n = candidates_.size();
+    std::vector<size_t> order(n);
+    if (n <= kBlock) {
+        std::iota(order.begin(), order.end(), size_t {0});
+    } else {
+        std::vector<int> lengthClass(n);
+        std::array<size_t, kLengthClasses + 1> start {};
+        for (size_t i = 0; i < n; ++i) {
+            const Candidate& c = candidates_[i];
+            double span = c.tEnd - c.tStart;
+            double squaredLength = (c.dx * c.dx + c.dy * c.dy) * span * span;
+            int longest = kLengthClasses - 1;
+            int exponent = squaredLength > 1.0 ? std::ilogb(squaredLength) : 0;
+            lengthClass[i] = longest - std::min(exponent, longest);
+            ++start[lengthClass[i] + 1];
+        }
+        for (size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
+        for (size_t i = 0; i < n; ++i) order[start[lengthClass[i]]++] = i;
+    }
+    for (std::vector<double>* field : {&x1_, &y1_, &dx_, &dy_, &tStart_, &tEnd_}) field->resize(n);
+    for (size_t k = 0; k < n; ++k) {
+        const Candidate& c = candidates_[order[k]];
+        x1_[k] = c.x1;
+        y1_[k] = c.y1;
+        dx_[k] = c.dx;
+        dy_[k] = c.dy;
+        tStart_[k] = c.tStart;
+        tEnd_[k] = c.tEnd;
+    }
+}
+
+// Counts the records of one block whose piece the line cuts strictly inside its range, a few
+// records at a time in vector lanes; each lane rounds exactly as the scalar code does. Parallel
+// lines (den 0) never cut; the division is kept off them with a harmless divisor.
+int32_t SplitterChoice::cutsInBlock(const Candidate& splitter, size_t begin) const
+{
+    const SplitterLine line = splitter.line();
+    const Lanes one = Lanes {} + 1.0;
+    LaneMask cuts = {};
+    for (size_t j = begin; j < begin + kBlock; j += kLanes) {
+        Lanes num = line.side(load(&x1_[j]), load(&y1_[j]));
+        Lanes den = line.crossingDen(load(&dx_[j]), load(&dy_[j]));
+        LaneMask crossing = den != 0.0;
+        Lanes t = num / (crossing ? den : one);
+        cuts -= crossing & (load(&tStart_[j]) < t) & (t < load(&tEnd_[j]));
+    }
+    int64_t total = 0;
+    for (size_t lane = 0; lane < kLanes; ++lane) total += cuts[lane];
+    return static_cast<int32_t>(total);
+}
+
+int32_t SplitterChoice::cutsInTail(const Candidate& splitter, size_t begin) const
+{
+    const SplitterLine line = splitter.line();
     int32_t cuts = 0;
-    for (size_t j = begin; j < end; ++j) {
-        double num = line.side(g.x1[j], g.y1[j]);
-        double den = line.crossingDen(g.dx[j], g.dy[j]);
+    for (size_t j = begin; j < x1_.size(); ++j) {
+        double num = line.side(x1_[j], y1_[j]);
+        double den = line.crossingDen(dx_[j], dy_[j]);
         if (den != 0.0) {
             double t = num / den;
-            cuts += (g.tStart[j] < t) & (t < g.tEnd[j]);
+            cuts += (tStart_[j] < t) & (t < tEnd_[j]);
         }
     }
     return cuts;
 }
 
-// Number of records that the line of record a cuts, counted until it reaches limit: a candidate
+// Number of records that the candidate's line cuts, counted until it reaches limit: a candidate
 // that reaches the best count so far can no longer win, so the rest of its count does not matter.
-int32_t countCuts(const ListGeometry& g, size_t a, int32_t limit)
+int32_t SplitterChoice::countCuts(const Candidate& splitter, int32_t limit) const
 {
-    const SplitterLine line(g.x1[a], g.y1[a], g.dx[a], -g.dy[a]);
-    const size_t n = g.size();
     int32_t cuts = 0;
     size_t j = 0;
-    for (; j + kBlock <= n; j += kBlock) {
-        cuts += cutsInBlock(g, line, j);
+    for (; j + kBlock <= x1_.size(); j += kBlock) {
+        cuts += cutsInBlock(splitter, j);
         if (cuts >= limit) return cuts;
     }
-    return cuts + cutsInTail(g, line, j, n);
+    return cuts + cutsInTail(splitter, j);
 }
 
-}  // namespace
-
-void ListGeometry::clear()
+int32_t SplitterChoice::choose()
 {
-    records.clear();
-    x1.clear();
-    y1.clear();
-    dx.clear();
-    dy.clear();
-    tStart.clear();
-    tEnd.clear();
-}
-
-void ListGeometry::add(int32_t record, int32_t rx1, int32_t ry1, int32_t rx2, int32_t ry2, double rtStart, double rtEnd)
-{
-    records.push_back(record);
-    x1.push_back(rx1);
-    y1.push_back(ry1);
-    dx.push_back(static_cast<double>(rx2) - rx1);
-    dy.push_back(static_cast<double>(ry2) - ry1);
-    tStart.push_back(rtStart);
-    tEnd.push_back(rtEnd);
-}
-
-size_t chooseSplitter(const ListGeometry& list)
-{
+    arrangeTargets();
     int32_t best = kStartingBest;
     size_t bestPosition = 0;
-    for (size_t a = 0; a < list.size(); ++a) {
-        int32_t cuts = countCuts(list, a, best);
+    for (size_t a = 0; a < candidates_.size(); ++a) {
+        int32_t cuts = countCuts(candidates_[a], best);
         if (cuts < best) {
             best = cuts;
             bestPosition = a;
@@ -95,7 +139,7 @@ size_t chooseSplitter(const ListGeometry& list)
             if (best == 0) break;
         }
     }
-    return bestPosition;
+    return candidates_[bestPosition].record;
 }
 
 }  // namespace bsp

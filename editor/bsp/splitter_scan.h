@@ -1,23 +1,38 @@
 #pragma once
-#include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "editor/bsp/splitter_line.h"
+#include "editor/model/records.h"
+
 namespace bsp {
 
-// The records of one list, in list order, laid out contiguously for the splitter choice: each
-// record's whole-wall first point and differences (x2 - x1, y2 - y1) and its piece's range.
-struct ListGeometry {
-    std::vector<int32_t> records;
-    std::vector<double> x1, y1, dx, dy, tStart, tEnd;
+// Chooses the splitter of one list: the record whose line cuts the fewest records of the list,
+// the first in list order among equals.
+class SplitterChoice {
+public:
+    // Adds the next record of the list, with its whole-wall end points and its piece's range.
+    void add(int32_t record, const Wall& wall);
+    bool empty() const { return candidates_.empty(); }
+    // The chosen record's index. The list must not be empty.
+    int32_t choose();
 
-    void clear();
-    void add(int32_t record, int32_t rx1, int32_t ry1, int32_t rx2, int32_t ry2, double rtStart, double rtEnd);
-    size_t size() const { return records.size(); }
+private:
+    struct Candidate {
+        int32_t record;
+        double x1, y1, dx, dy;  // whole-wall first point and differences (x2 - x1, y2 - y1)
+        double tStart, tEnd;
+        SplitterLine line() const { return SplitterLine(x1, y1, dx, -dy); }
+    };
+
+    void arrangeTargets();
+    int32_t countCuts(const Candidate& splitter, int32_t limit) const;
+    int32_t cutsInBlock(const Candidate& splitter, size_t begin) const;
+    int32_t cutsInTail(const Candidate& splitter, size_t begin) const;
+
+    std::vector<Candidate> candidates_;  // in list order
+    // The records each candidate's line is tested against, contiguous field by field.
+    std::vector<double> x1_, y1_, dx_, dy_, tStart_, tEnd_;
 };
-
-// Position in the list of the splitter whose line cuts the fewest records; the first in list order
-// wins a tie. The list must not be empty.
-size_t chooseSplitter(const ListGeometry& list);
 
 }  // namespace bsp

@@ -93,6 +93,27 @@ TEST(BuilderAgainstReference, GeneratedMapsCompileRecordForRecord)
     EXPECT_GT(coverage.movedRoots, coverage.maps / 4);
 }
 
+// Lists far longer than a block of the splitter scan, with many splits; the benchmark's 2000-wall
+// map needs more records than a compiled map holds, and the refusal names the reference's count.
+TEST(BuilderAgainstReference, LargeMapsCompileRecordForRecord)
+{
+    Coverage coverage;
+    const qzgen::RoomMapOptions maps[] = {
+        {.walls = 1000, .seed = 5, .crossingLines = 40},
+        {.walls = 600, .seed = 11, .crossingLines = 20, .snap = 8, .presetRangeShare = 0.2, .starWalls = 60},
+        {.walls = 2000, .seed = 2024},
+    };
+    for (const qzgen::RoomMapOptions& options : maps) {
+        SCOPED_TRACE(std::to_string(options.walls) + " walls");
+        clsMap map;
+        qzgen::generateRoomMap(map, options);
+        expectSameAsReference(map, coverage);
+        if (HasFatalFailure()) return;
+    }
+    EXPECT_EQ(coverage.splitMaps, 2);
+    EXPECT_EQ(coverage.refused, 1);
+}
+
 // A compiled file read back holds pieces with their ranges; compiling it again takes the ranges as
 // they stand.
 TEST(BuilderAgainstReference, MapsReadFromCompiledFilesCompileRecordForRecord)
