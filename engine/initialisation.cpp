@@ -36,15 +36,6 @@ const std::string& entryOf(const std::vector<std::string>& names, size_t index)
     return index < names.size() ? names[index] : none;
 }
 
-void fillAngleTables(EngineState& s)
-{
-    for (size_t i = 0; i < s.sinTable.size(); ++i) {
-        double angle = static_cast<double>(i) * 8.0 * std::atan(1.0) / 128.0;
-        s.sinTable[i] = std::sin(angle);
-        s.cosTable[i] = std::cos(angle);
-    }
-}
-
 void setScreenSizes(EngineState& s)
 {
     if (s.screenWidth == 0) {
@@ -192,6 +183,15 @@ void appendCreatureSlot(EngineState& s)
 }
 
 }  // namespace
+
+void fillAngleTables(EngineState& s)
+{
+    for (size_t i = 0; i < s.sinTable.size(); ++i) {
+        double angle = static_cast<double>(i) * 8.0 * std::atan(1.0) / 128.0;
+        s.sinTable[i] = std::sin(angle);
+        s.cosTable[i] = std::cos(angle);
+    }
+}
 
 std::optional<std::string> frameSizeFault(int32_t width, int32_t height)
 {

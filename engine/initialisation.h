@@ -3,7 +3,12 @@
 #include <optional>
 #include <string>
 
+#include "engine/engine_state.h"
+
 namespace engine {
+
+// sin and cos of i / 128 of a turn, i = 0 .. 128.
+void fillAngleTables(EngineState& s);
 
 // The initialisation shared by hosts and the own viewer, for the frame size already set in the
 // state: tables, settings, header, palette, frame bitmap, world and textures. False when it

@@ -1,0 +1,233 @@
+#include "tests/engine/engine_files.h"
+
+#include <cstring>
+
+#include "engine/initialisation.h"
+#include "platform/bytes.h"
+
+namespace enginetest {
+
+namespace {
+
+void fixedText(qz::ByteWriter& out, const char (&text)[16]) { out.raw(text, 16); }
+
+void writeNode(qz::ByteWriter& out, const engine::Node& n)
+{
+    for (int32_t v : {n.x1, n.y1, n.x2, n.y2, n.floorHtBegin, n.floorHtEnd, n.ceilHtBegin, n.ceilHtEnd, n.xo, n.yo,
+                      n.txrWall, n.txrFFloor, n.txrFCeil, n.txrBFloor, n.txrBCeil, n.back, n.front})
+        out.i32(v);
+    out.f64(0.0);
+    out.f64(1.0);
+    for (int32_t v : {n.wallFlags, n.areaNum, n.areaFirst, n.areaNext}) out.i32(v);
+    for (int32_t v : n.spareL) out.i32(v);
+    out.f64(n.wallID);
+    for (double v : n.spareD) out.f64(v);
+}
+
+void writeArea(qz::ByteWriter& out, const engine::Area& a)
+{
+    for (int32_t v : {a.areaFirstWall, a.areaSqArea, a.areaFLAGS, a.areaBbTop, a.areaBbLeft, a.areaBbBottom,
+                      a.areaBbRight, a.areaFloorHtBegin, a.areaFloorHtEnd, a.areaCeilHtBegin, a.areaCeilHtEnd,
+                      a.spareA1, a.spareA2})
+        out.i32(v);
+    out.i16(a.spareA3);
+    fixedText(out, a.areaName);
+    out.i32(a.spareA4);
+    out.f64(a.spareA5);
+    out.f64(a.spareA6);
+}
+
+void copyName(char (&target)[16], const std::string& name)
+{
+    std::memset(target, ' ', 16);
+    std::memcpy(target, name.data(), std::min<size_t>(name.size(), 16));
+}
+
+}  // namespace
+
+std::vector<uint8_t> bitmapFile(int32_t width, int32_t height, const std::vector<uint8_t>& pixels,
+                                const Colours& colours)
+{
+    qz::ByteWriter out;
+    out.raw("BM", 2);
+    out.i32(static_cast<int32_t>(1078 + pixels.size()));
+    out.i32(0);
+    out.i32(1078);
+    out.i32(40);
+    out.i32(width);
+    out.i32(height);
+    out.i16(1);
+    out.i16(8);
+    out.i32(0);
+    out.i32(static_cast<int32_t>(pixels.size()));
+    out.i32(0);
+    out.i32(0);
+    out.i32(256);
+    out.i32(256);
+    for (const auto& bgr : colours) {
+        out.raw(bgr.data(), 3);
+        out.zeros(1);
+    }
+    out.raw(pixels.data(), pixels.size());
+    return out.bytes();
+}
+
+std::vector<uint8_t> wallBitmap(const std::function<uint8_t(int row, int column)>& texel)
+{
+    std::vector<uint8_t> pixels(128 * 128);
+    for (int r = 0; r < 128; ++r)
+        for (int c = 0; c < 128; ++c) pixels[static_cast<size_t>(r * 128 + c)] = texel(r, c);
+    return bitmapFile(128, 128, pixels);
+}
+
+std::vector<uint8_t> plainBitmap(int32_t width, int32_t height, uint8_t index)
+{
+    return bitmapFile(width, height, std::vector<uint8_t>(static_cast<size_t>(width * height), index));
+}
+
+std::vector<uint8_t> mapFile(const MapSpec& spec)
+{
+    qz::ByteWriter out;
+    out.raw("QZ3D", 4);
+    out.i32(spec.version);
+    out.i32(4);
+    out.i32(0);  // directory position, patched below
+    out.zeros(48);
+
+    std::vector<std::pair<int32_t, int32_t>> entries;  // type, 1-based position
+    entries.push_back({spec.wallType, static_cast<int32_t>(out.size() + 1)});
+    out.i32(static_cast<int32_t>(spec.nodes.size()));
+    out.f64(spec.vx);
+    out.f64(spec.vy);
+    out.i32(spec.vz);
+    out.i16(spec.vd);
+    for (const engine::Node& n : spec.nodes) writeNode(out, n);
+
+    entries.push_back({2, static_cast<int32_t>(out.size() + 1)});
+    out.i32(static_cast<int32_t>(spec.viewpoints.size()));
+    for (const engine::Viewpoint& v : spec.viewpoints) {
+        fixedText(out, v.name);
+        for (int32_t value : {v.x, v.y, v.z, v.spareV1}) out.i32(value);
+        for (double value : v.spareV) out.f64(value);
+    }
+    if (spec.withAreas) {
+        entries.push_back({3, static_cast<int32_t>(out.size() + 1)});
+        out.i32(static_cast<int32_t>(spec.areas.size()));
+        for (const engine::Area& a : spec.areas) writeArea(out, a);
+    }
+    if (spec.withGlobals) {
+        entries.push_back({4, static_cast<int32_t>(out.size() + 1)});
+        out.i32(static_cast<int32_t>(spec.globals.size()));
+        for (const engine::GlobalValue& g : spec.globals) {
+            out.f64(g.globalID);
+            fixedText(out, g.globalName);
+            out.f64(g.globalValue);
+            for (double value : g.spareG) out.f64(value);
+        }
+    }
+    out.patchI32(8, static_cast<int32_t>(entries.size()));
+    out.patchI32(12, static_cast<int32_t>(out.size() + 1));
+    for (auto [type, position] : entries) {
+        out.i32(type);
+        out.i32(position);
+        out.zeros(56);
+    }
+    return out.bytes();
+}
+
+size_t directoryOffset(const std::vector<uint8_t>& file) { return static_cast<size_t>(readI32(file, 12) - 1); }
+
+engine::Node node(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool solid)
+{
+    engine::Node n;
+    n.x1 = x1;
+    n.y1 = y1;
+    n.x2 = x2;
+    n.y2 = y2;
+    n.floorHtBegin = 8;
+    n.floorHtEnd = solid ? 64 : 16;
+    n.ceilHtBegin = 64;
+    n.ceilHtEnd = 128;
+    n.txrWall = n.txrFFloor = n.txrFCeil = n.txrBFloor = n.txrBCeil = 1;
+    n.areaNext = -1;
+    return n;
+}
+
+engine::Area area(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t firstWall, const std::string& name)
+{
+    engine::Area a;
+    a.areaFirstWall = firstWall;
+    a.areaBbLeft = left;
+    a.areaBbTop = top;
+    a.areaBbRight = right;
+    a.areaBbBottom = bottom;
+    a.areaSqArea = (right - left) * (bottom - top);
+    a.areaFloorHtBegin = 8;
+    a.areaFloorHtEnd = 16;
+    a.areaCeilHtBegin = 64;
+    a.areaCeilHtEnd = 128;
+    copyName(a.areaName, name);
+    return a;
+}
+
+engine::GlobalValue global(double id, double value)
+{
+    engine::GlobalValue g;
+    g.globalID = id;
+    g.globalValue = value;
+    copyName(g.globalName, "G" + std::to_string(static_cast<int>(id)));
+    return g;
+}
+
+void addRoom(MapSpec& spec, int32_t left, int32_t top, int32_t right, int32_t bottom, const std::string& name,
+             int32_t floorBegin, int32_t floorEnd, int32_t ceilBegin)
+{
+    auto first = static_cast<int32_t>(spec.nodes.size());
+    const int32_t corners[5][2] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
+    for (int k = 0; k < 4; ++k) {
+        engine::Node n = node(corners[k][0], corners[k][1], corners[k + 1][0], corners[k + 1][1]);
+        n.areaNum = static_cast<int32_t>(spec.areas.size());
+        n.areaFirst = first;
+        n.areaNext = k < 3 ? first + k + 1 : -1;
+        spec.nodes.push_back(n);
+    }
+    engine::Area a = area(left, top, right, bottom, first, name);
+    a.areaFloorHtBegin = floorBegin;
+    a.areaFloorHtEnd = floorEnd;
+    a.areaCeilHtBegin = ceilBegin;
+    spec.areas.push_back(a);
+}
+
+int32_t readI32(const std::vector<uint8_t>& bytes, size_t offset)
+{
+    int32_t v;
+    std::memcpy(&v, bytes.data() + offset, 4);
+    return v;
+}
+
+void patchI32(std::vector<uint8_t>& bytes, size_t offset, int32_t value) { std::memcpy(bytes.data() + offset, &value, 4); }
+
+EngineTest::EngineTest()
+{
+    engine::state() = engine::EngineState();
+    engine::fillAngleTables(engine::state());
+}
+
+void EngineTest::write(const std::string& name, const std::vector<uint8_t>& bytes) const
+{
+    qztest::writeBytes(file(name), bytes);
+}
+
+void EngineTest::writeText(const std::string& name, const std::string& text) const
+{
+    qztest::writeText(file(name), text);
+}
+
+std::vector<std::string> EngineTest::messageTexts() const
+{
+    std::vector<std::string> texts;
+    for (const auto& m : messages.messages) texts.push_back(m.text);
+    return texts;
+}
+
+}  // namespace enginetest

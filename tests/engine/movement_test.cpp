@@ -1,0 +1,273 @@
+#include <cmath>
+
+#include "engine/area_lookup.h"
+#include "engine/map_reader.h"
+#include "engine/movement.h"
+#include "engine/world_loader.h"
+#include "tests/engine/engine_files.h"
+
+namespace enginetest {
+namespace {
+
+class MovementTest : public EngineTest {
+protected:
+    void load(const MapSpec& spec)
+    {
+        engine::MapReadResult read = engine::readMapContents(mapFile(spec));
+        ASSERT_EQ(read.fault, "");
+        engine::applyMapContents(read.contents);
+    }
+    void place(double x, double y, int16_t angle)
+    {
+        s().viewX = x;
+        s().viewY = y;
+        s().viewAngle = angle;
+    }
+};
+
+TEST_F(MovementTest, SolidNodeAheadStopsOnlyMovesThatReachIt)
+{
+    MapSpec spec;
+    spec.nodes.push_back(node(-5, 5, 5, 5));
+    load(spec);
+
+    place(0, 0, 0);
+    engine::moveViewer(0, 10, 0);
+    EXPECT_EQ(s().viewY, 0.0) << "a step of 10 crosses the node at y = 5";
+    engine::moveViewer(0, 4, 0);
+    EXPECT_EQ(s().viewY, 4.0);
+    place(0, 0, 0);
+    engine::moveViewer(0, -10, 0);
+    EXPECT_EQ(s().viewY, -10.0);
+}
+
+TEST_F(MovementTest, OpenNodeNeverStops)
+{
+    MapSpec spec;
+    spec.nodes.push_back(node(-5, 5, 5, 5, false));
+    load(spec);
+    place(0, 0, 0);
+    engine::moveViewer(0, 10, 0);
+    EXPECT_EQ(s().viewY, 10.0);
+}
+
+TEST_F(MovementTest, BothEndPositionsCount)
+{
+    MapSpec spec;
+    spec.nodes.push_back(node(-5, 5, 5, 5));
+    load(spec);
+
+    place(0, 0, 0);
+    engine::moveViewer(0, 5, 0);
+    EXPECT_EQ(s().viewY, 0.0) << "ending exactly on the node";
+    place(0, 5, 0);
+    engine::moveViewer(0, -3, 0);
+    EXPECT_EQ(s().viewY, 5.0) << "starting exactly on the node";
+    engine::moveViewer(0, 3, 0);
+    EXPECT_EQ(s().viewY, 5.0);
+    place(0, 5, 32);
+    engine::moveViewer(0, 3, 0);
+    EXPECT_NEAR(s().viewX, 3.0, 1e-12) << "parallel to the node it stands on";
+}
+
+TEST_F(MovementTest, ViewerWithinHalfAUnitCannotStepThrough)
+{
+    MapSpec spec;
+    spec.nodes.push_back(node(-50, 5, 50, 5));
+    load(spec);
+    place(0.3, 4.6, 1);
+    engine::moveViewer(0, 1, 0);
+    EXPECT_EQ(s().viewY, 4.6);
+    EXPECT_EQ(s().viewX, 0.3);
+    EXPECT_TRUE(engine::hitWall(0.3, 4.7, 0.3, 9.7));
+}
+
+TEST_F(MovementTest, StraightNorthThroughLongEastWestWallIsStopped)
+{
+    // det is exactly -10000 for this step.
+    MapSpec spec;
+    spec.nodes.push_back(node(-250, 10, 250, 10));
+    load(spec);
+    place(0, 0, 0);
+    engine::moveViewer(0, 20, 0);
+    EXPECT_EQ(s().viewY, 0.0);
+}
+
+TEST_F(MovementTest, FirstSolidNodeDecidesAndOpenOnesAreSkipped)
+{
+    MapSpec spec;
+    spec.nodes.push_back(node(-5, 3, 5, 3, false));
+    spec.nodes.push_back(node(-5, 8, 5, 8));
+    load(spec);
+    EXPECT_FALSE(engine::hitWall(0, 0, 0, 6));
+    EXPECT_TRUE(engine::hitWall(0, 0, 0, 9));
+    EXPECT_FALSE(engine::hitWall(0, 0, 0, 0)) << "a zero step";
+    EXPECT_FALSE(engine::hitWall(6, 0, 6, 20)) << "beside the node's end";
+}
+
+TEST_F(MovementTest, SidewaysStepGoesLeftAndHeightChanges)
+{
+    place(10, 10, 0);
+    s().eyeZ = 64;
+    engine::moveViewer(5, 0, 7);
+    EXPECT_NEAR(s().viewX, 5.0, 1e-12);
+    EXPECT_NEAR(s().viewY, 10.0, 1e-12);
+    EXPECT_EQ(s().eyeZ, 71);
+    s().eyeZ = INT32_MAX - 1;
+    engine::moveViewer(0, 0, 100);
+    EXPECT_EQ(s().eyeZ, INT32_MAX) << "clamped, not wrapped";
+}
+
+TEST_F(MovementTest, TurnsWrapAndJumpReducesTheAngle)
+{
+    engine::turnViewer(1);
+    EXPECT_EQ(s().viewAngle, 127);
+    engine::turnViewer(-1);
+    EXPECT_EQ(s().viewAngle, 0);
+    engine::turnViewer(130);
+    EXPECT_EQ(s().viewAngle, 126);
+    engine::turnViewer(INT32_MIN);
+    EXPECT_EQ(s().viewAngle, 126);
+
+    engine::jumpViewer(100, -20, 80, 200);
+    EXPECT_EQ(s().viewX, 100.0);
+    EXPECT_EQ(s().viewY, -20.0);
+    EXPECT_EQ(s().eyeZ, 80);
+    EXPECT_EQ(s().viewAngle, 72);
+    engine::jumpViewer(0, 0, 0, -1);
+    EXPECT_EQ(s().viewAngle, 127);
+    engine::jumpViewer(0, 0, 0, 128);
+    EXPECT_EQ(s().viewAngle, 0);
+}
+
+TEST_F(MovementTest, ForwardMovesTenUnitsWithoutCollision)
+{
+    MapSpec spec;
+    spec.nodes.push_back(node(5, -5, 5, 5));
+    load(spec);
+    place(0, 0, 32);
+    engine::forwardViewer();
+    EXPECT_NEAR(s().viewX, 10.0, 1e-9) << "through the solid node";
+    EXPECT_NEAR(s().viewY, 0.0, 1e-9);
+}
+
+TEST_F(MovementTest, NestedAreasGiveTheInnerOne)
+{
+    MapSpec spec;
+    addRoom(spec, 0, 0, 1000, 1000, "Hall");
+    addRoom(spec, 400, 400, 600, 600, "Closet");
+    load(spec);
+    EXPECT_EQ(engine::findAreaAt(500, 500), 1);
+    EXPECT_EQ(engine::findAreaAt(100, 100), 0);
+    EXPECT_EQ(engine::findAreaAt(-10, 100), -1);
+    EXPECT_EQ(engine::findAreaAt(1e300, 0), -1);
+    EXPECT_EQ(engine::findAreaAt(std::nan(""), 0), -1);
+    EXPECT_EQ(engine::findAreaName(1), "Closet          ");
+    EXPECT_EQ(engine::findAreaName(2), "");
+    EXPECT_EQ(engine::findAreaName(-1), "");
+}
+
+TEST_F(MovementTest, BoundaryColumnsFollowTheNodeDirection)
+{
+    // The top runs towards greater x (both end columns count), the bottom runs back (neither
+    // counts): on the left and right edge columns only the top is crossed, so the point is out.
+    MapSpec spec;
+    addRoom(spec, 0, 0, 100, 100, "Box");
+    load(spec);
+    EXPECT_EQ(engine::findAreaAt(0, 50), -1);
+    EXPECT_EQ(engine::findAreaAt(100, 50), -1);
+    EXPECT_EQ(engine::findAreaAt(1, 50), 0);
+    EXPECT_EQ(engine::findAreaAt(99, 50), 0);
+    EXPECT_EQ(engine::findAreaAt(50, 0), 0) << "on the top line: only the bottom is below";
+    EXPECT_EQ(engine::findAreaAt(50, 99.6), -1) << "rounded to 100, on the bottom line";
+    EXPECT_EQ(engine::findAreaAt(50, 99.4), 0);
+}
+
+TEST_F(MovementTest, EqualSizesGiveTheLowerIndex)
+{
+    MapSpec spec;
+    addRoom(spec, 0, 0, 100, 100, "First");
+    addRoom(spec, 0, 0, 100, 100, "Second");
+    load(spec);
+    EXPECT_EQ(engine::findAreaAt(50, 50), 0);
+}
+
+TEST_F(MovementTest, LineHeightIsTakenInSinglePrecision)
+{
+    // (830, 372) lies exactly on the line; in single precision the line's y comes out just above
+    // 372, so the node counts as a crossing (in double precision it would not).
+    MapSpec spec;
+    spec.nodes.push_back(node(776, -9, 848, 499));
+    spec.areas.push_back(area(776, -9, 848, 499, 0, "Sliver"));
+    load(spec);
+    EXPECT_EQ(engine::findAreaAt(830, 372), 0);
+}
+
+TEST_F(MovementTest, GravityPutsTheEyeAboveTheFloorOfTheAreaEntered)
+{
+    MapSpec spec;
+    addRoom(spec, -100, -100, 100, 100, "Step", 8, 16, 16);
+    addRoom(spec, 200, -100, 400, 100, "Room", 8, 16, 128);
+    spec.globals.push_back(global(12005, 1));
+    load(spec);
+    ASSERT_EQ(s().gravity, 1);
+
+    place(0, 0, 0);
+    s().eyeZ = 500;
+    engine::moveViewer(0, 10, 0);
+    EXPECT_EQ(s().currentArea, 0);
+    EXPECT_EQ(s().eyeZ, 64) << "ceiling begin = floor end: the floor is floorHtBegin";
+
+    s().areas[0].areaCeilHtBegin = 128;
+    engine::moveViewer(0, 10, 0);
+    EXPECT_EQ(s().eyeZ, 72);
+
+    place(150, 0, 0);
+    s().eyeZ = 500;
+    engine::moveViewer(0, 10, 0);
+    EXPECT_EQ(s().currentArea, -1);
+    EXPECT_EQ(s().eyeZ, 500) << "outside every area gravity does nothing";
+}
+
+TEST_F(MovementTest, RefusedMoveChangesNothing)
+{
+    MapSpec spec;
+    addRoom(spec, -100, -100, 100, 100, "Room");
+    spec.globals.push_back(global(12005, 1));
+    load(spec);
+    place(0, 90, 0);
+    s().eyeZ = 300;
+    s().currentArea = 7;
+    engine::moveViewer(0, 20, 5);
+    EXPECT_EQ(s().viewY, 90.0);
+    EXPECT_EQ(s().eyeZ, 300);
+    EXPECT_EQ(s().currentArea, 7);
+}
+
+TEST_F(MovementTest, AreaChainsEndAtBadLinksAndCannotLoop)
+{
+    MapSpec spec;
+    addRoom(spec, 0, 0, 100, 100, "Room");
+    load(spec);
+    // A shape wizard leaves areaNext = 0 on its walls: the walk is bounded.
+    for (int k = 0; k < 4; ++k) s().nodes[static_cast<size_t>(k)].areaNext = 0;
+    EXPECT_EQ(engine::findAreaAt(50, 50), -1);
+    s().nodes[0].areaNext = 2;
+    s().nodes[2].areaNext = 5000;
+    EXPECT_EQ(engine::findAreaAt(50, 50), 0) << "top and bottom walked, then the chain ends";
+    s().areas[0].areaFirstWall = -7;
+    EXPECT_EQ(engine::findAreaAt(50, 50), -1);
+    s().areas[0].areaFirstWall = 4;
+    EXPECT_EQ(engine::findAreaAt(50, 50), -1) << "past the node count";
+}
+
+TEST_F(MovementTest, EmptyWorldAcceptsEveryMove)
+{
+    place(0, 0, 0);
+    engine::moveViewer(0, 1000, 0);
+    EXPECT_EQ(s().viewY, 1000.0);
+    EXPECT_EQ(s().currentArea, -1);
+}
+
+}  // namespace
+}  // namespace enginetest
