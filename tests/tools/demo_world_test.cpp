@@ -13,6 +13,12 @@
 #include "platform/bytes.h"
 #include "platform/profile.h"
 #include "tests/support/test_support.h"
+#include "tools/demo-world/bitmap_file.h"
+#include "tools/demo-world/block_layout.h"
+#include "tools/demo-world/canvas.h"
+#include "tools/demo-world/header_file.h"
+#include "tools/demo-world/noise.h"
+#include "tools/demo-world/palette.h"
 
 namespace {
 
@@ -302,6 +308,113 @@ TEST(DemoWorldRuns, ContactSheetIsAnEightBitBitmapOfTheWorld)
     EXPECT_GE(sheet.width, 1280);
     EXPECT_LT(sheet.height, -200);
     EXPECT_EQ(sheet.bytes.size(), kPixels + static_cast<size_t>((sheet.width + 3) & ~3) * sheet.rows());
+}
+
+TEST(DemoWorldParts, BitmapRowsArePaddedToFourBytesAndStoredTopDown)
+{
+    qzdemo::IndexedImage image(3, 2);
+    image.pixels = {1, 2, 3, 4, 5, 6};
+    const std::vector<uint8_t> bytes = qzdemo::encodeBitmap(image, qzdemo::demoPalette());
+    ASSERT_EQ(bytes.size(), 1078u + 8);
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 1078, bytes.end()), (std::vector<uint8_t> {1, 2, 3, 0, 4, 5, 6, 0}));
+    qz::ByteReader reader(bytes);
+    reader.seek(18);
+    EXPECT_EQ(reader.i32(), 3);
+    EXPECT_EQ(reader.i32(), -2);
+    reader.seek(34);
+    EXPECT_EQ(reader.i32(), 8);
+    // Colour table entries are blue, green, red, 0.
+    const qzdemo::Rgb colour = qzdemo::demoPalette()[200];
+    EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 54 + 800, bytes.begin() + 54 + 804),
+              (std::vector<uint8_t> {colour.blue, colour.green, colour.red, 0}));
+}
+
+TEST(DemoWorldParts, RampIndexesKeepSnowCheckerboardAndSkipPlaces)
+{
+    using qzdemo::Ramp;
+    EXPECT_EQ(qzdemo::rampIndex(Ramp::Grey, 15), 0);
+    EXPECT_EQ(qzdemo::rampIndex(Ramp::Grey, 0), 1);
+    EXPECT_EQ(qzdemo::rampIndex(Ramp::Grey, 3), 4);
+    EXPECT_EQ(qzdemo::rampIndex(Ramp::Brick, 0), 16);
+    EXPECT_EQ(qzdemo::rampIndex(Ramp::Brick, 20), 31);
+    EXPECT_EQ(qzdemo::rampIndex(Ramp::Brick, -3), 16);
+    EXPECT_EQ(qzdemo::rampIndex(Ramp::Fire, 15), 254);
+    for (int ramp = 0; ramp < 16; ++ramp)
+        for (int level = 0; level < 16; ++level) EXPECT_NE(qzdemo::rampIndex(static_cast<Ramp>(ramp), level), 255);
+}
+
+TEST(DemoWorldParts, CanvasReducesShadesToRampLevelsAndKeepsHoles)
+{
+    qzdemo::Canvas canvas(4, 1, qzdemo::Ramp::Sky, 0.0f);
+    canvas.paint(1, 0, qzdemo::Ramp::Sky, 0.5f);   // 7.5 levels rounds up
+    canvas.paint(2, 0, qzdemo::Ramp::Sky, 1.7f);   // clamped to the lightest
+    canvas.paint(3, 0, qzdemo::Ramp::Moss, 0.2f);
+    canvas.punch(3, 0);
+    canvas.lighten(4, 0, 0.2f);                     // wraps to column 0
+    EXPECT_EQ(canvas.toIndexes(0.0f).pixels, (std::vector<uint8_t> {8 * 16 + 3, 8 * 16 + 8, 8 * 16 + 15, 255}));
+}
+
+TEST(DemoWorldParts, BlocksWrapAroundTheRightEdge)
+{
+    const qzdemo::BlockLayout bond = qzdemo::BlockLayout::runningBond(128, 32, 32, 16);
+    const qzdemo::BlockHit first = bond.at(5, 3);
+    EXPECT_EQ(first.localX, 5);
+    EXPECT_EQ(first.localY, 3);
+    EXPECT_EQ(first.width, 32);
+    // The second course starts half a block in: its last block runs on from x = 112 through x = 15.
+    const qzdemo::BlockHit wrapped = bond.at(10, 20);
+    const qzdemo::BlockHit start = bond.at(112, 20);
+    EXPECT_EQ(wrapped.id, start.id);
+    EXPECT_EQ(wrapped.localX, 26);
+    EXPECT_EQ(wrapped.localY, 4);
+    EXPECT_EQ(bond.at(16, 20).localX, 0);
+    EXPECT_NE(bond.at(16, 20).id, start.id);
+
+    qzdemo::Sequence random(7);
+    const qzdemo::BlockLayout stones = qzdemo::BlockLayout::irregular(128, 64, {20, 24, 20}, 40, random);
+    for (int y : {0, 19, 20, 43, 44, 63}) {
+        int widths = 0;
+        for (int x = 0; x < 128; ++x) widths += stones.at(x, y).localX == 0 ? stones.at(x, y).width : 0;
+        EXPECT_EQ(widths, 128) << "row " << y;
+    }
+    EXPECT_EQ(stones.at(0, 44).localY, 0);
+    EXPECT_EQ(stones.at(0, 63).height, 20);
+}
+
+TEST(DemoWorldParts, NoiseRepeatsOverItsPeriodAndTheSequenceIsSplitMix)
+{
+    for (float x : {0.0f, 0.3f, 2.75f})
+        for (float y : {0.0f, 1.5f}) {
+            // Equal up to the rounding of x + 4 itself.
+            EXPECT_NEAR(qzdemo::valueNoise(x, y, 4, 2, 9), qzdemo::valueNoise(x + 4, y - 2, 4, 2, 9), 1e-5f);
+            EXPECT_NEAR(qzdemo::fractalNoise(x, y, 4, 2, 4, 9), qzdemo::fractalNoise(x + 4, y + 2, 4, 2, 4, 9), 1e-5f);
+            EXPECT_GE(qzdemo::fractalNoise(x, y, 4, 2, 4, 9), 0.0f);
+            EXPECT_LT(qzdemo::fractalNoise(x, y, 4, 2, 4, 9), 1.0f);
+        }
+    EXPECT_NE(qzdemo::valueNoise(0.5f, 0.5f, 4, 2, 9), qzdemo::valueNoise(0.5f, 0.5f, 4, 2, 10));
+    // The upper halves of SplitMix64's first outputs from seed 0.
+    qzdemo::Sequence sequence(0);
+    EXPECT_EQ(sequence.next(), 0xe220a839u);
+    EXPECT_EQ(sequence.next(), 0x6e789e6au);
+    std::array<int, 3> seen {};
+    for (int i = 0; i < 300; ++i) ++seen.at(static_cast<size_t>(sequence.between(-1, 1) + 1));
+    for (int count : seen) EXPECT_GT(count, 60);
+}
+
+TEST(DemoWorldParts, HeaderTextListsEveryKeyAndNumberedEntries)
+{
+    qzdemo::HeaderContents contents;
+    contents.map = "a.mpb";
+    contents.palette = "p.bmp";
+    contents.animInc = "0.5";
+    contents.transparentIndex = 7;
+    contents.walls = {"w1.bmp", "w2.bmp"};
+    contents.floors = {"f.bmp"};
+    EXPECT_EQ(qzdemo::headerText(contents),
+              "[Quarzite3D]\nmap=a.mpb\npal=p.bmp\nskyName=\nanimInc=0.5\nanimObjectInc=0\nanimWallNum=0\n"
+              "transparentIndex=7\nnumOverlays=0\nnumWalls=2\nnumAnim=0\nnumCeilings=0\nnumFloors=1\nnumObjects=0\n"
+              "numCreatures=0\n\n[Overlays]\n\n[Objects]\n\n[Walls]\n1=w1.bmp\n2=w2.bmp\n\n[Anim]\n\n[Floors]\n1=f.bmp\n"
+              "\n[Ceilings]\n");
 }
 
 }  // namespace

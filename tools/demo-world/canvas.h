@@ -19,9 +19,7 @@ public:
     void paint(int x, int y, Ramp ramp, float shade);
     void lighten(int x, int y, float amount);  // negative darkens
     void punch(int x, int y);                  // leaves the skip index: a hole or transparent pixel
-    bool isHole(int x, int y) const { return holes_[offset(x, y)]; }
     float shade(int x, int y) const { return shades_[offset(x, y)]; }
-    Ramp ramp(int x, int y) const { return ramps_[offset(x, y)]; }
 
     // Palette indexes; dither (0 .. 1) spreads an ordered 4 x 4 pattern over the rounding of the
     // shades, which hides the steps of smooth gradients.
