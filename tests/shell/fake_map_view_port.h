@@ -1,0 +1,17 @@
+#pragma once
+#include "editor/shell/logic/map_view_controller.h"
+
+// The map view's window as the logic sees it, with scroll bars and a timer that are plain values.
+struct FakeMapViewPort : MapViewPort {
+    double horizontalFraction() const override { return h; }
+    double verticalFraction() const override { return v; }
+    void clearPicture() override { ++clears; }
+    void pictureChanged() override { ++repaints; }
+    bool flashTimerEnabled() const override { return timer; }
+    void setFlashTimerEnabled(bool enabled) override { timer = enabled; }
+    void focusValueBox() override { ++focusRequests; }
+
+    double h = 0, v = 0;
+    bool timer = false;
+    int clears = 0, repaints = 0, focusRequests = 0;
+};
