@@ -24,7 +24,7 @@ Point pointAt(int32_t ax, int32_t ay, int32_t bx, int32_t by, double t)
     return {qz::toLong(ax + qz::subLong(bx, ax) * t), qz::toLong(ay + qz::subLong(by, ay) * t)};
 }
 
-Point startOf(const Wall& w, double t) { return pointAt(w.x1, w.y1, w.x2, w.y2, t); }
+Point pointOnWall(const Wall& w, double t) { return pointAt(w.x1, w.y1, w.x2, w.y2, t); }
 
 // The walls of a chain in order, each once: a cyclic chain read from a file stops at its first
 // repeated wall instead of visiting the same walls again and again.
@@ -101,8 +101,8 @@ void clsMap::splitWall(int32_t toBeSplit, int16_t numSplits)
     const int32_t n = numWalls;
     const int32_t pieces = numSplits == 2 ? 1 : 2;
     requireRoom(*this, pieces, false);
-    const Point first = startOf(w, pieces == 1 ? 0.5 : 0.33);
-    const Point second = pieces == 1 ? first : startOf(w, 0.66);
+    const Point first = pointOnWall(w, pieces == 1 ? 0.5 : 0.33);
+    const Point second = pieces == 1 ? first : pointOnWall(w, 0.66);
 
     numWalls = n + pieces;
     for (int32_t k = 0; k < pieces; ++k) dupWallListSeg(toBeSplit, n + k);
@@ -121,20 +121,25 @@ void clsMap::splitWall(int32_t toBeSplit, int16_t numSplits)
 
 int16_t clsMap::makePassage(int32_t toBeSplit, int32_t toBeSplit2, bool splitFlag, double, double)
 {
-    // Both walls and room for all four pieces are checked first, so a passage is cut whole or not at all.
-    wallRecord(toBeSplit);
-    wallRecord(toBeSplit2);
+    // Both walls, their cut points and room for all four pieces are checked first, so a passage is
+    // cut whole or not at all.
+    const Wall& a = wallRecord(toBeSplit);
+    const Wall& b = wallRecord(toBeSplit2);
     if (!splitFlag) return 0;
     requireRoom(*this, 4, false);
+    for (const Wall* w : {&a, &b}) {
+        pointOnWall(*w, 0.33);
+        pointOnWall(*w, 0.66);
+    }
 
     int32_t m1 = numWalls;
     splitWall(toBeSplit, 3);
     int32_t m2 = numWalls;
     splitWall(toBeSplit2, 3);
-    Wall& a = wallRecord(m1);
-    Wall& b = wallRecord(m2);
-    std::swap(a.x1, b.x1);
-    std::swap(a.y1, b.y1);
+    Wall& sideA = wallRecord(m1);
+    Wall& sideB = wallRecord(m2);
+    std::swap(sideA.x1, sideB.x1);
+    std::swap(sideA.y1, sideB.y1);
     return 0;
 }
 

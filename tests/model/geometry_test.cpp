@@ -144,6 +144,11 @@ TEST(MakePassage, IsCutWholeOrNotAtAll)
     EXPECT_EQ(map.makePassage(0, 1, false, 0, 0), 0);
     EXPECT_EQ(map.numWalls, 2);
 
+    map.addWall(-2147483647, 20, 2147483647, 20, 2, -1);
+    EXPECT_EQ(errorOf([&] { map.makePassage(0, 2, true, 0, 0); }), qz::kErrOverflow);
+    EXPECT_EQ(map.numWalls, 3);
+    EXPECT_EQ(segmentOf(map, 0), (Segment {0, 0, 90, 0}));
+
     fillWalls(map, 1998);
     EXPECT_EQ(errorOf([&] { map.makePassage(0, 1, true, 0, 0); }), qz::kErrSubscript);
     EXPECT_EQ(map.numWalls, 1998);
