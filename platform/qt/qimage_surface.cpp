@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "platform/qt/line_clip.h"
+#include "platform/qt/pixel_plot.h"
 
 namespace qz {
 
@@ -55,22 +56,42 @@ QPainter& QImageSurface::painter()
     if (!painter_) {
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
+        painterMode_ = -1;
+        painterPen_ = {};
     }
-    painter_->setCompositionMode(mode_ == kXorPen ? QPainter::RasterOp_SourceXorDestination
-                                                  : QPainter::CompositionMode_SourceOver);
+    // Changing the painter's state costs more than a short line, so only real changes are made.
+    if (painterMode_ != mode_) {
+        painterMode_ = mode_;
+        painter_->setCompositionMode(mode_ == kXorPen ? QPainter::RasterOp_SourceXorDestination
+                                                      : QPainter::CompositionMode_SourceOver);
+    }
     return *painter_;
+}
+
+void QImageSurface::usePen(const PenKey& pen)
+{
+    if (painterPen_ == pen) return;
+    painterPen_ = pen;
+    QColor color = toQColor(pen.color);
+    if (pen.width == 0) {
+        painter_->setPen(Qt::NoPen);
+        painter_->setBrush(color);
+    } else {
+        painter_->setPen(QPen(color, pen.width, Qt::SolidLine, pen.width > 1 ? Qt::RoundCap : Qt::SquareCap,
+                              Qt::RoundJoin));
+        painter_->setBrush(Qt::NoBrush);
+    }
 }
 
 void QImageSurface::finish() { painter_.reset(); }
 
 void QImageSurface::line(double x1, double y1, double x2, double y2, int32_t color, bool filledBox)
 {
-    QColor c = toQColor(color < 0 ? fore_ : color);
-    QPainter& p = painter();
+    int32_t packed = color < 0 ? fore_ : color;
     if (filledBox) {
-        QRect box(QPoint(pixel(std::min(x1, x2)), pixel(std::min(y1, y2))),
-                  QPoint(pixel(std::max(x1, x2)), pixel(std::max(y1, y2))));
-        p.fillRect(box.intersected(image_.rect()), c);
+        finish();
+        fillBox(image_, QRect(QPoint(pixel(x1), pixel(y1)), QPoint(pixel(x2), pixel(y2))), toQColor(packed).rgb(),
+                mode_ == kXorPen);
         return;
     }
     ClipLine segment {x1, y1, x2, y2};
@@ -80,27 +101,32 @@ void QImageSurface::line(double x1, double y1, double x2, double y2, int32_t col
     double bottom = image_.height() + kClipMargin;
     auto inside = [&](double x, double y) { return x >= left && x <= right && y >= top && y <= bottom; };
     if (!(inside(x1, y1) && inside(x2, y2)) && !clipLine(segment, left, top, right, bottom)) return;
-    QPen pen(c, std::max(width_, 1), Qt::SolidLine, width_ > 1 ? Qt::RoundCap : Qt::SquareCap, Qt::RoundJoin);
-    p.setPen(pen);
-    p.drawLine(QPoint(pixel(segment.x1), pixel(segment.y1)), QPoint(pixel(segment.x2), pixel(segment.y2)));
+    QPoint from(pixel(segment.x1), pixel(segment.y1));
+    QPoint to(pixel(segment.x2), pixel(segment.y2));
+    if (width_ <= 1) {
+        finish();
+        plotLine(image_, from, to, toQColor(packed).rgb(), mode_ == kXorPen);
+        return;
+    }
+    QPainter& p = painter();
+    usePen({packed, width_});
+    p.drawLine(from, to);
 }
 
 void QImageSurface::pset(double x, double y, int32_t color)
 {
-    QColor c = toQColor(color < 0 ? fore_ : color);
-    QPainter& p = painter();
+    int32_t packed = color < 0 ? fore_ : color;
     QPoint centre(pixel(x), pixel(y));
     if (width_ <= 1) {
-        p.setPen(QPen(c, 1));
-        p.drawPoint(centre);
+        finish();
+        fillBox(image_, QRect(centre, centre), toQColor(packed).rgb(), mode_ == kXorPen);
         return;
     }
-    // A wide point is a round dot as wide as the pen.
-    p.setPen(Qt::NoPen);
-    p.setBrush(c);
+    QPainter& p = painter();
+    // A wide point is a round dot as wide as the pen: a brush without an outline.
+    usePen({packed, 0});
     double radius = width_ / 2.0;
     p.drawEllipse(QPointF(centre) + QPointF(0.5, 0.5), radius, radius);
-    p.setBrush(Qt::NoBrush);
 }
 
 }  // namespace qz

@@ -38,11 +38,21 @@ public:
     double scaleHeight() const override { return image_.height(); }
 
 private:
+    // The painter's pen: colour and width, width 0 meaning a filled shape without an outline.
+    struct PenKey {
+        int32_t color = -1;
+        int width = -1;
+        bool operator==(const PenKey&) const = default;
+    };
+
     QPainter& painter();
+    void usePen(const PenKey& pen);
     void finish();
 
     QImage image_;
     std::unique_ptr<QPainter> painter_;
+    int painterMode_ = -1;
+    PenKey painterPen_;
     int mode_ = kCopyPen;
     int width_ = 1;
     int32_t fore_ = 0;
