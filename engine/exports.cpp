@@ -2,6 +2,8 @@
 #include <exception>
 #include <string>
 
+#include "engine/exports.h"
+
 #include "engine/area_lookup.h"
 #include "engine/export_macro.h"
 #include "engine/lifecycle.h"
@@ -69,7 +71,6 @@ QZ_EXPORT int32_t FINDAREA()
     return guarded(-1, [] { return engine::findArea(); });
 }
 
-// The caller owns the returned string and frees it with SysFreeString.
 QZ_EXPORT char* FINDAREANAME(const int32_t* index)
 {
     return guarded<char*>(nullptr, [&] { return qz::newAutomationString(engine::findAreaName(arg(index))); });

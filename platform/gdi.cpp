@@ -268,6 +268,18 @@ Handle CreateDIBSection(Handle, const qz::BITMAPINFO* info, uint32_t usage, void
     return handle;
 }
 
+uint32_t GetDIBColorTable(Handle dc, uint32_t start, uint32_t count, qz::RGBQUAD* colours)
+{
+    Tables& t = tables();
+    std::lock_guard guard(t.lock);
+    DeviceContext* context = t.contexts.find(dc);
+    Bitmap* bitmap = context ? t.bitmaps.find(context->bitmap) : nullptr;
+    if (!bitmap || bitmap->bytesPerPixel != 1 || !colours || start >= bitmap->colors.size()) return 0;
+    uint32_t copied = std::min<uint32_t>(count, static_cast<uint32_t>(bitmap->colors.size()) - start);
+    std::copy_n(bitmap->colors.begin() + start, copied, colours);
+    return copied;
+}
+
 int32_t GetBitmapBits(Handle bitmapHandle, int32_t byteCount, void* bits)
 {
     Tables& t = tables();

@@ -83,6 +83,10 @@ int32_t BitBlt(qz::Handle destination, int32_t x, int32_t y, int32_t width, int3
 qz::Handle CreateDIBSection(qz::Handle dc, const qz::BITMAPINFO* info, uint32_t usage, void** bits,
                             qz::Handle section, uint32_t offset);
 
+// Copies entries start .. start + count - 1 of the colour table of the 8-bit bitmap selected into a
+// memory context; returns the number copied.
+uint32_t GetDIBColorTable(qz::Handle dc, uint32_t start, uint32_t count, qz::RGBQUAD* colours);
+
 // Copies up to byteCount bytes of the bitmap's pixels, top row first; returns the bytes copied.
 int32_t GetBitmapBits(qz::Handle bitmap, int32_t byteCount, void* bits);
 

@@ -62,6 +62,12 @@ TEST(GdiTest, BlitToWindowSurfaceGoesThroughTheColourTable)
     EXPECT_EQ(surface[2 * 6 + 3], 0u) << "the source has no row 3";
     EXPECT_EQ(surface[0 * 6 + 2], 0u);
 
+    qz::RGBQUAD colours[10] {};
+    EXPECT_EQ(GetDIBColorTable(memory, 250, 10, colours), 6u);
+    EXPECT_EQ(colours[5].rgbBlue, 255);
+    EXPECT_EQ(colours[5].rgbRed, 0);
+    EXPECT_EQ(GetDIBColorTable(window, 0, 10, colours), 0u) << "a window surface has no colour table";
+
     EXPECT_EQ(BitBlt(window, 0, 0, 4, 3, memory, 0, 0, 0x00EE0086), 0) << "only plain copies";
     EXPECT_EQ(BitBlt(memory, 0, 0, 4, 3, window, 0, 0, qz::kSrcCopy), 0) << "32-bit to 8-bit is not offered";
     EXPECT_EQ(DeleteDC(window), 0) << "a window surface is unregistered, not deleted";
