@@ -93,7 +93,14 @@ bool clsMap::createBSP()
 {
     polishNextSeg();
     if (!compileBSP()) return false;
-    adjustT();
+    try {
+        adjustT();
+    } catch (...) {
+        // A range read from a damaged file can put an end point beyond the Long range.
+        numTreeSegs = 0;
+        treeRoot = 0;
+        throw;
+    }
     return true;
 }
 
@@ -116,6 +123,8 @@ bool clsMap::compileBSP()
 
     // The build works on a copy: the map's walls, their count and order stay as they are.
     std::copy(walls_.begin(), walls_.begin() + numWalls, treeSegs_.begin());
+    // Links left from an earlier linking may be stale: one outside the walls or a cycle raises
+    // subscript-out-of-range before anything is built.
     forEachInList(treeSegs_, 0, numWalls, [](int32_t) {});
 
     int32_t root;

@@ -22,7 +22,6 @@ constexpr int kLengthClasses = 64;
 
 constexpr size_t kLanes = 2;
 using Lanes = double __attribute__((vector_size(kLanes * sizeof(double))));
-using LaneMask = int64_t __attribute__((vector_size(kLanes * sizeof(int64_t))));
 
 Lanes load(const double* values)
 {
@@ -83,25 +82,27 @@ void SplitterChoice::arrangeTargets()
 int32_t SplitterChoice::cutsInBlock(const Candidate& splitter, size_t begin) const
 {
     const SplitterLine line = splitter.line();
-    const Lanes one = Lanes {} + 1.0;
-    LaneMask cuts = {};
+    const Lanes zero = {}, one = zero + 1.0;
+    Lanes cuts = zero;
     for (size_t j = begin; j < begin + kBlock; j += kLanes) {
         Lanes num = line.side(load(&x1_[j]), load(&y1_[j]));
         Lanes den = line.crossingDen(load(&dx_[j]), load(&dy_[j]));
-        LaneMask crossing = den != 0.0;
+        auto crossing = den != 0.0;
         Lanes t = num / (crossing ? den : one);
-        cuts -= crossing & (load(&tStart_[j]) < t) & (t < load(&tEnd_[j]));
+        auto inside = crossing & (load(&tStart_[j]) < t) & (t < load(&tEnd_[j]));
+        cuts += inside ? one : zero;
     }
-    int64_t total = 0;
+    double total = 0.0;
     for (size_t lane = 0; lane < kLanes; ++lane) total += cuts[lane];
     return static_cast<int32_t>(total);
 }
 
-int32_t SplitterChoice::cutsInTail(const Candidate& splitter, size_t begin) const
+int32_t SplitterChoice::cutsInPart(const Candidate& splitter, size_t begin, size_t end) const
 {
+    if (end - begin == kBlock) return cutsInBlock(splitter, begin);
     const SplitterLine line = splitter.line();
     int32_t cuts = 0;
-    for (size_t j = begin; j < x1_.size(); ++j) {
+    for (size_t j = begin; j < end; ++j) {
         double num = line.side(x1_[j], y1_[j]);
         double den = line.crossingDen(dx_[j], dy_[j]);
         if (den != 0.0) {
@@ -114,15 +115,22 @@ int32_t SplitterChoice::cutsInTail(const Candidate& splitter, size_t begin) cons
 
 // Number of records that the candidate's line cuts, counted until it reaches limit: a candidate
 // that reaches the best count so far can no longer win, so the rest of its count does not matter.
-int32_t SplitterChoice::countCuts(const Candidate& splitter, int32_t limit) const
+// Lines of one list tend to cut the same pieces, so the block where the previous candidate reached
+// its limit is counted first, then the others, longest pieces first.
+int32_t SplitterChoice::countCuts(const Candidate& splitter, int32_t limit)
 {
-    int32_t cuts = 0;
-    size_t j = 0;
-    for (; j + kBlock <= x1_.size(); j += kBlock) {
-        cuts += cutsInBlock(splitter, j);
-        if (cuts >= limit) return cuts;
+    const size_t n = x1_.size();
+    auto cutsIn = [&](size_t block) {
+        size_t begin = block * kBlock;
+        return cutsInPart(splitter, begin, std::min(n, begin + kBlock));
+    };
+    int32_t cuts = cutsIn(hotBlock_);
+    for (size_t block = 0; cuts < limit && block * kBlock < n; ++block) {
+        if (block == hotBlock_) continue;
+        cuts += cutsIn(block);
+        if (cuts >= limit) hotBlock_ = block;
     }
-    return cuts + cutsInTail(splitter, j);
+    return cuts;
 }
 
 int32_t SplitterChoice::choose()

@@ -26,13 +26,14 @@ private:
     };
 
     void arrangeTargets();
-    int32_t countCuts(const Candidate& splitter, int32_t limit) const;
+    int32_t countCuts(const Candidate& splitter, int32_t limit);
+    int32_t cutsInPart(const Candidate& splitter, size_t begin, size_t end) const;
     int32_t cutsInBlock(const Candidate& splitter, size_t begin) const;
-    int32_t cutsInTail(const Candidate& splitter, size_t begin) const;
 
     std::vector<Candidate> candidates_;  // in list order
     // The records each candidate's line is tested against, contiguous field by field.
     std::vector<double> x1_, y1_, dx_, dy_, tStart_, tEnd_;
+    size_t hotBlock_ = 0;
 };
 
 }  // namespace bsp

@@ -273,6 +273,39 @@ TEST_F(Builder, CyclicListIsRefusedWithoutAPartialList)
     EXPECT_EQ(map.numTreeSegs, 0);
 }
 
+TEST_F(Builder, EndPointBeyondTheLongRangeLeavesNoList)
+{
+    int32_t wall = looseWall(map, 0, 0, 10, 0);
+    map.wallRecord(wall).tStart = -1e12;
+    try {
+        map.createBSP();
+        FAIL() << "an end point beyond the Long range was stored";
+    } catch (const qz::RunError& e) {
+        EXPECT_EQ(e.number(), qz::kErrOverflow);
+    }
+    EXPECT_EQ(map.numTreeSegs, 0);
+}
+
+// Stacked parallel walls: each list's first record cuts nothing and has all the others on one
+// side, and each side list comes reversed, so the tree is a chain as deep as the map, zigzagging
+// between the lowest and the highest wall left: 0, 2000, 1, 1999, 2, ...
+TEST_F(Builder, StackedWallsMakeATreeAsDeepAsTheMap)
+{
+    for (int32_t i = 0; i < clsMap::kWallSlots; ++i) looseWall(map, 0, i * 4, 100, i * 4);
+    ASSERT_TRUE(map.createBSP());
+    ASSERT_EQ(map.numTreeSegs, clsMap::kWallSlots);
+    int32_t low = 0, high = clsMap::kWallSlots;
+    for (int32_t depth = 0; depth < clsMap::kWallSlots; ++depth) {
+        bool fromLow = depth % 2 == 0;
+        int32_t node = fromLow ? low++ : --high;
+        const BspNode& r = map.treeSeg(node);
+        int32_t next = fromLow ? high - 1 : low;
+        bool last = depth == clsMap::kWallSlots - 1;
+        ASSERT_EQ(r.back, fromLow && !last ? next : 0) << "record " << node;
+        ASSERT_EQ(r.front, !fromLow && !last ? next : 0) << "record " << node;
+    }
+}
+
 TEST_F(Builder, TreeNeedingMoreThan2001RecordsIsRefusedWhole)
 {
     addGrid(map, 45);
