@@ -91,6 +91,7 @@ SpanGenerator::SpanGenerator(const FrameContext& frame, const FlatSide& flats) :
 void SpanGenerator::moveRegion(SpanKind kind, int32_t x, int32_t top, int32_t end)
 {
     Region& region = kind == SpanKind::Ceiling ? ceiling_ : floor_;
+    if (region.top == top && region.end == end) return;
     auto& spanStart = kind == SpanKind::Ceiling ? frame_.state.ceilingSpanStart : frame_.state.floorSpanStart;
     // Rows of the old region outside the new one end their spans, rows of the new region outside
     // the old one start theirs; rows in both carry on.
@@ -111,6 +112,7 @@ void SpanGenerator::endAll(int32_t x)
 
 void SpanGenerator::endRows(SpanKind kind, int32_t fromRow, int32_t toRow, int32_t x, bool topMovedDown)
 {
+    if (fromRow >= toRow) return;
     const auto& spanStart = kind == SpanKind::Ceiling ? frame_.state.ceilingSpanStart : frame_.state.floorSpanStart;
     const bool logged = topMovedDown && kind == SpanKind::Floor && frame_.ceilbugLog;
     for (int32_t row = fromRow; row < toRow; ++row) {

@@ -31,9 +31,9 @@ void RenderFixture::setScreen(int32_t width, int32_t height)
     for (int32_t y = 0; y < std::min(height, engine::kMaxScreenHeight); ++y)
         st.rowOffset[static_cast<size_t>(y)] = y * width;
     st.clipTop.assign(static_cast<size_t>(width) + 1, 0);
-    st.clipBottom.assign(static_cast<size_t>(width) + 1, 0);
+    st.clipBottom.assign(static_cast<size_t>(width) + 1, height);  // the spare entry looks open
     st.deferred.assign(static_cast<size_t>(width) + 1, {});
-    frame_.assign(static_cast<size_t>(width * height), kMarker);
+    frame_.assign(static_cast<size_t>(width * height) + kSlack, kMarker);
     st.frameBuffer = frame_.data();
 }
 
@@ -75,7 +75,12 @@ int32_t RenderFixture::addNode(const engine::Node& node)
     return st.nodeCount++;
 }
 
-void RenderFixture::fillFrame(uint8_t value) { std::fill(frame_.begin(), frame_.end(), value); }
+void RenderFixture::fillFrame(uint8_t value) { std::fill(frame_.begin(), frame_.end() - kSlack, value); }
+
+bool RenderFixture::slackUntouched() const
+{
+    return std::all_of(frame_.end() - kSlack, frame_.end(), [](uint8_t byte) { return byte == kMarker; });
+}
 
 uint8_t RenderFixture::pixel(int32_t x, int32_t y) const
 {

@@ -14,6 +14,7 @@ namespace qztest {
 class RenderFixture : public ::testing::Test {
 protected:
     static constexpr uint8_t kMarker = 201;  // what the frame holds before drawing
+    static constexpr size_t kSlack = 256;    // bytes kept after the frame, which nothing may write
 
     void SetUp() override;
 
@@ -46,7 +47,8 @@ protected:
 
     void fillFrame(uint8_t value);
     uint8_t pixel(int32_t x, int32_t y) const;
-    std::vector<uint8_t> frame() const { return frame_; }
+    std::vector<uint8_t> frame() const { return {frame_.begin(), frame_.end() - kSlack}; }
+    bool slackUntouched() const;
 
     engine::EngineState& s() const;
 

@@ -25,7 +25,8 @@ protected:
     // checkerboard texel (150 .. 246).
     void expectOnlyKnownValues()
     {
-        for (uint8_t value : frame_) {
+        ASSERT_TRUE(slackUntouched());
+        for (uint8_t value : frame()) {
             const bool known = value == kMarker || (value >= 100 && value < 140) || (value >= 1 && value <= 40) ||
                                (value >= 150 && value < 247);
             ASSERT_TRUE(known) << int(value);
@@ -113,6 +114,19 @@ TEST_F(RenderSafety, EyeBelowTheFloorReadsOnlyFlatTexels)
         engine::RenderFrame();
         expectOnlyKnownValues();
     }
+}
+
+TEST_F(RenderSafety, OddWidthStaysInsideTheFrame)
+{
+    // 63 columns: halfWidth rounds to 32, so a face reaching the right screen limit ends at
+    // column 64 and must be cut at the frame's last column.
+    setScreen(63, 40);
+    addNode(solidWall(-640, 32, 640, 32, -640, 640));
+    placeViewer(0.0, 0.0, 0, 0);
+    engine::RenderFrame();
+    EXPECT_TRUE(slackUntouched());
+    EXPECT_EQ(s().openColumns, 0);
+    EXPECT_NE(pixel(62, 39), kMarker);
 }
 
 TEST_F(RenderSafety, UnusableFrameStateDrawsNothing)
