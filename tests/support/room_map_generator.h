@@ -1,13 +1,16 @@
 #pragma once
 // Deterministic maps of rooms for the BSP builder's tests and benchmark: closed polygons of walls of
-// various sizes, one per cell of a jittered grid over the plane, and long lines across the plane,
-// each made of collinear walls that share their end points. Header-only, so that the benchmark uses
-// it without linking the test support library.
+// various sizes, one per cell of a jittered grid over the plane; long lines across the plane, each
+// made of collinear walls that share their end points; and, on request, stars of walls crossing at
+// one point, coordinates on a coarse grid and walls with part ranges. Header-only and kept with the
+// test support, so that the benchmark uses it without linking the tests' library.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
 #include <random>
+#include <utility>
+#include <vector>
 
 #include "editor/model/clsMap.h"
 
