@@ -131,6 +131,7 @@ QMdiSubWindow* MDIForm1::addChild(QWidget* form)
     window->setWidget(form);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->setWindowTitle(form->windowTitle());
+    window->setWindowIcon(windowIcon());
     mdi_->addSubWindow(window);
     window->hide();
     return window;

@@ -28,11 +28,13 @@ ScreenshotRequest takeScreenshotRequest(QStringList& arguments)
     request.file = takeOption(arguments, "--screenshot");
     QString wall = takeOption(arguments, "--select-wall");
     if (!wall.isEmpty()) request.wall = wall.toInt();
+    request.zoomSteps = takeOption(arguments, "--zoom-in").toInt();
     return request;
 }
 
 void scheduleScreenshot(MDIForm1& editor, const ScreenshotRequest& request)
 {
+    for (int step = 0; step < request.zoomSteps; ++step) editor.commands().run("itmZoomIn");
     if (request.wall >= 0 && request.wall < editor.map().numWalls) editor.selectWall(request.wall);
     QTimer::singleShot(kSettleMilliseconds, &editor, [&editor, request] {
         editor.grab().save(request.file);
