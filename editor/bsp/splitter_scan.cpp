@@ -107,7 +107,7 @@ int32_t SplitterChoice::cutsInPart(const Candidate& splitter, size_t begin, size
         double den = line.crossingDen(dx_[j], dy_[j]);
         if (den != 0.0) {
             double t = num / den;
-            cuts += (tStart_[j] < t) & (t < tEnd_[j]);
+            if (tStart_[j] < t && t < tEnd_[j]) ++cuts;
         }
     }
     return cuts;
