@@ -208,5 +208,8 @@ bool clsMap::ReadNewMPB(const std::string& fileName)
     numAreas = staged.numAreas;
     globals_ = std::move(staged.globals);
     numGlobals = staged.numGlobals;
+    // A tree compiled from the previous map no longer belongs to this one.
+    numTreeSegs = 0;
+    treeRoot = 0;
     return true;
 }

@@ -144,7 +144,9 @@ TEST_F(MapFile, RoundTripKeepsEveryStoredField)
 
     clsMap target;
     target.viewpointRecord(0).name.assign("Mine");
+    target.numTreeSegs = 5;
     ASSERT_TRUE(target.ReadNewMPB(path));
+    EXPECT_EQ(target.numTreeSegs, 0) << "a tree compiled from the previous map is dropped";
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(target.numWalls, 2);
     EXPECT_EQ(target.numAreas, 1);
