@@ -1,5 +1,7 @@
 #include "engine/wall_columns.h"
 
+#include <cstddef>
+
 #include "engine/render_math.h"
 
 namespace engine::render {
@@ -11,10 +13,10 @@ constexpr uint8_t kSeeThrough = 255;
 void drawTextureColumn(uint8_t* destination, int32_t pitch, int32_t count, const uint8_t* source, uint32_t step,
                        uint32_t start)
 {
-    for (int32_t i = 0; i < count; ++i) {
+    for (uint8_t* const end = destination + static_cast<ptrdiff_t>(count) * pitch; destination != end;
+         destination += pitch) {
         const uint8_t texel = source[(start >> 16) & 127u];
         if (texel != kSeeThrough) *destination = texel;
-        destination += pitch;
         start += step;
     }
 }
