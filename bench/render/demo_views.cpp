@@ -30,7 +30,8 @@ bool loadDemoWorld(int32_t width, int32_t height)
     const std::string header = demoHeaderPath();
     if (header.empty()) return false;
     const qz::Handle memoryDC = CreateCompatibleDC(0);
-    return engine::initVaskell(memoryDC, header, width, height) != -1 && engine::state().nodeCount > 0;
+    return engine::initVaskell(memoryDC, header, width, height) != -1 && engine::state().nodeCount > 0 &&
+           !engine::state().wallTextures.empty();
 }
 
 void showView(const DemoView& view) { engine::jumpViewer(view.x, view.y, view.eyeZ, view.angle); }
