@@ -27,7 +27,8 @@ void readList(std::string_view text, std::string_view section, int16_t count, st
 {
     if (count <= 0) return;
     names.assign(static_cast<size_t>(count), std::string());
-    for (int16_t k = 1; k <= count; ++k)
+    // An int32_t counter: an Integer one would wrap after 32767, the largest count.
+    for (int32_t k = 1; k <= count; ++k)
         names[static_cast<size_t>(k - 1)] = readProfileValue(text, section, " " + qz::decimal(k));
 }
 

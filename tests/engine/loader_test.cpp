@@ -225,6 +225,15 @@ TEST_F(EngineTest, HeaderKeysAndLists)
     EXPECT_EQ(s().floorNames.size(), 2u);
 }
 
+TEST_F(EngineTest, CountsAreClampedToAnIntegerAndEveryEntryIsRead)
+{
+    engine::readHeader("[Quarzite3D]\nnumFloors=99999999\n[Floors]\n32767=last.bmp\n1=first.bmp\n");
+    EXPECT_EQ(s().numFloors, 32767);
+    ASSERT_EQ(s().floorNames.size(), 32767u);
+    EXPECT_EQ(s().floorNames.front(), "first.bmp");
+    EXPECT_EQ(s().floorNames.back(), "last.bmp");
+}
+
 TEST_F(EngineTest, MissingHeaderReadsAsEmpty)
 {
     s().mapName = "kept.mpb";
