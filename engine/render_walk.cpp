@@ -1,6 +1,6 @@
 #include "engine/render_walk.h"
 
-#include <cmath>
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -17,7 +17,7 @@ struct FaceProjection {
     double x1 = 0.0, z1 = 0.0;  // left end: lateral X and depth Z
     double d = 0.0;             // Z2 * X1 - Z1 * X2
     double dx = 0.0, dz = 0.0;  // X2 - X1, Z2 - Z1
-    double sx1 = 0.0;           // screen edges relative to the centre, within the screen limits
+    double sx1 = 0.0;           // left screen edge relative to the centre, within the screen limits
     int32_t firstColumn = 0;
     int32_t endColumn = 0;
 };

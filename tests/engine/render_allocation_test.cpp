@@ -14,6 +14,11 @@ size_t allocations = 0;
 
 }  // namespace
 
+// The replacements pair malloc with free, which is what makes them a matching pair; GCC's check
+// sees only the names.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 void* operator new(size_t size)
 {
     ++allocations;
@@ -23,6 +28,8 @@ void* operator new(size_t size)
 
 void operator delete(void* block) noexcept { std::free(block); }
 void operator delete(void* block, size_t) noexcept { std::free(block); }
+
+#pragma GCC diagnostic pop
 
 namespace {
 
