@@ -159,4 +159,66 @@ TEST_F(HandScene, Texel255LeavesTheFramePixel)
     EXPECT_EQ(s().openColumns, 0);  // a see-through texel still closes its column
 }
 
+// An opening: the node's lower part rises 8 to the floor behind it and its upper part drops 8 to
+// the ceiling behind it; a solid wall of texture 2 stands 64 away behind the opening, between
+// heights -8 and 8. At depth 64 two texture rows pass per screen row and texture column 128 + 2 x
+// (x relative to the centre) is at screen x.
+class OpeningScene : public HandScene {
+protected:
+    static int farTexel(int u, int r) { return (5 * u + 7 * r) % 97 + 100; }
+    static int backFloorTexel(int u, int v) { return (u + v) % 50 + 30; }
+    static int backCeilingTexel(int u, int v) { return (u + 2 * v) % 50 + 90; }
+    void SetUp() override
+    {
+        HandScene::SetUp();
+        s().wallTextures.push_back(makeWallTexture(farTexel));
+        s().flatTextures.push_back(makeFlat(backFloorTexel));
+        s().flatTextures.push_back(makeFlat(backCeilingTexel));
+        wall().floorHtEnd = -8;
+        wall().ceilHtBegin = 8;
+        wall().txrBFloor = 3;
+        wall().txrBCeil = 4;
+        engine::Node far = solidWall(-128, 64, 128, 64, -8, 8);
+        far.txrWall = 2;
+        far.txrFFloor = 3;
+        far.txrFCeil = 4;
+        wall().back = addNode(far);
+    }
+};
+
+TEST_F(OpeningScene, LowerAndUpperPartsFrameTheRoomBehind)
+{
+    engine::RenderFrame();
+    EXPECT_EQ(pixel(10, 30), wallTexel(42, 10));              // lower part, rows 28 .. 35
+    EXPECT_EQ(pixel(10, 8), wallTexel(42, (8 - 20) & 127));   // upper part, rows 4 .. 11
+    EXPECT_EQ(pixel(10, 20), farTexel(84, 0));                // far wall, rows 16 .. 23
+    EXPECT_EQ(pixel(10, 17), farTexel(84, (2 * (17 - 20)) & 127));
+    // Inside the opening, above and below the far wall: the flats of the room behind. Row 12:
+    // hc = 8, d = 8, A = 1024 (flat row 32); column 10 is flat column (10 - 32) AND 63 = 42.
+    EXPECT_EQ(pixel(10, 12), backCeilingTexel(42, 32));
+    // Row 27: hf = 8, d = 7, A = round(8192 / 7) = 1170, position 37440 (row 36); column 10 is
+    // -22 * 1170 / 1024 = -25.1 units to the side: flat column 38.
+    EXPECT_EQ(pixel(10, 27), backFloorTexel(38, 36));
+    // Row 2, the near node's own ceiling: hc = 16, d = 18, A = 910 (row 28); column 10 at
+    // -22 * 910 / 1024 = -19.6: flat column 44.
+    EXPECT_EQ(pixel(10, 2), ceilingTexel(44, 28));
+    EXPECT_EQ(s().openColumns, 0);
+}
+
+TEST_F(OpeningScene, SeenFromBehindOnlyTheFlatsOfTheOpeningAreDrawn)
+{
+    // Reversed, the node faces away from the viewer: its back side draws the flats of the room the
+    // viewer stands in (floor -8, ceiling 8) and narrows every column to the opening.
+    std::swap(wall().x1, wall().x2);
+    std::swap(wall().front, wall().back);
+    engine::RenderFrame();
+    // Row 11: hc = 8, d = 9, A = round(8192 / 9) = 910, position 29120: flat row 28.
+    EXPECT_EQ(pixel(32, 11), backCeilingTexel(0, 28));
+    // Row 28: hf = 8, d = 8, A = 1024: flat row 32.
+    EXPECT_EQ(pixel(32, 28), backFloorTexel(0, 32));
+    EXPECT_EQ(pixel(10, 20), farTexel(84, 0));
+    for (int y = 0; y < 40; ++y) EXPECT_NE(pixel(10, y), wallTexel(42, (y - 20) & 127)) << y;
+    EXPECT_EQ(s().openColumns, 0);
+}
+
 }  // namespace
