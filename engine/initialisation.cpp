@@ -13,6 +13,7 @@
 #include "engine/saturating.h"
 #include "engine/settings.h"
 #include "engine/texture_loaders.h"
+#include "engine/viewer/own_window_output.h"
 #include "engine/world_loader.h"
 #include "platform/files.h"
 #include "platform/gdi.h"
@@ -226,6 +227,7 @@ bool commonInitialise(const std::string& headerName, uint32_t dc)
         memoryLog().close();
         return false;
     }
+    if (!s.embeddedMode) viewer::attachFrameToWindow(dc);
 
     LoadWorld(s.mapName);
     LoadOverlays();

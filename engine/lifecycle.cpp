@@ -5,6 +5,7 @@
 #include "engine/engine_state.h"
 #include "engine/initialisation.h"
 #include "engine/renderer.h"
+#include "engine/viewer/own_window_output.h"
 #include "platform/gdi.h"
 #include "platform/message_box.h"
 
@@ -35,6 +36,7 @@ int32_t drawQZ(uint32_t dc)
     if (s.engineReady) {
         s.hostDC = dc;
         RenderFrame();
+        if (!s.embeddedMode) viewer::copyFrameToWindow(dc);
     }
     return static_cast<int32_t>(s.bitmapHandle);
 }
