@@ -1,5 +1,5 @@
 // Writes the starting corpora of the fuzz targets from our own code: map files of several shapes
-// for fuzz_read_map and settings texts for fuzz_profile.
+// for the map readers, settings and header texts, and small bitmaps.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -50,6 +50,28 @@ void profileSeeds(const std::filesystem::path& folder)
     writeText(folder / "empty", std::string("\x05\x05", 2) + "\x01" "value");
 }
 
+void headerSeeds(const std::filesystem::path& folder)
+{
+    std::filesystem::create_directories(folder);
+    writeText(folder / "demo.hdr",
+              "[Quarzite3D]\r\nmap=demo.mpb\r\npal=palette.bmp\r\nskyName=sky.bmp\r\nanimInc=0.5\r\n"
+              "transparentIndex=255\r\nnumWalls=2\r\nnumFloors=1\r\nnumAnim=1\r\nnumOverlays=2\r\n"
+              "[Walls]\r\n1=brick.bmp\r\n2=GRATE.BMP\r\n[Floors]\r\n1=flag.bmp\r\n[Anim]\r\n1=a1.bmp\r\n"
+              "[Overlays]\r\n1=t1.bmp\r\n2=t2.bmp\r\n[init]\r\nshowSnow=1\r\nshowCompass=1\r\n");
+}
+
+void bitmapSeeds(const std::filesystem::path& folder)
+{
+    std::filesystem::create_directories(folder);
+    // An 8-bit bitmap header and colour table, then a few rows of pixels.
+    std::string bitmap(1078, '\0');
+    bitmap[0] = 'B';
+    bitmap[1] = 'M';
+    for (int i = 0; i < 256; ++i) bitmap[54 + 4 * i] = static_cast<char>(i);
+    for (int i = 0; i < 300; ++i) bitmap += static_cast<char>(i * 7);
+    writeText(folder / "small.bmp", bitmap);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -62,5 +84,8 @@ int main(int argc, char** argv)
     std::filesystem::path folder = argv[1];
     mapSeeds(folder / "fuzz_read_map");
     profileSeeds(folder / "fuzz_profile");
+    mapSeeds(folder / "fuzz_engine_world");
+    headerSeeds(folder / "fuzz_engine_header");
+    bitmapSeeds(folder / "fuzz_engine_bitmaps");
     return 0;
 }
