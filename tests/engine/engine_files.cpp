@@ -85,40 +85,40 @@ std::vector<uint8_t> plainBitmap(int32_t width, int32_t height, uint8_t index)
     return bitmapFile(width, height, std::vector<uint8_t>(static_cast<size_t>(width * height), index));
 }
 
-std::vector<uint8_t> mapFile(const MapSpec& spec)
+std::vector<uint8_t> mapFile(const TestMap& testMap)
 {
     qz::ByteWriter out;
     out.raw("QZ3D", 4);
-    out.i32(spec.version);
+    out.i32(testMap.version);
     out.i32(4);
     out.i32(0);  // directory position, patched below
     out.zeros(48);
 
     std::vector<std::pair<int32_t, int32_t>> entries;  // type, 1-based position
-    entries.push_back({spec.wallType, static_cast<int32_t>(out.size() + 1)});
-    out.i32(static_cast<int32_t>(spec.nodes.size()));
-    out.f64(spec.vx);
-    out.f64(spec.vy);
-    out.i32(spec.vz);
-    out.i16(spec.vd);
-    for (const engine::Node& n : spec.nodes) writeNode(out, n);
+    entries.push_back({testMap.wallType, static_cast<int32_t>(out.size() + 1)});
+    out.i32(static_cast<int32_t>(testMap.nodes.size()));
+    out.f64(testMap.vx);
+    out.f64(testMap.vy);
+    out.i32(testMap.vz);
+    out.i16(testMap.vd);
+    for (const engine::Node& n : testMap.nodes) writeNode(out, n);
 
     entries.push_back({2, static_cast<int32_t>(out.size() + 1)});
-    out.i32(static_cast<int32_t>(spec.viewpoints.size()));
-    for (const engine::Viewpoint& v : spec.viewpoints) {
+    out.i32(static_cast<int32_t>(testMap.viewpoints.size()));
+    for (const engine::Viewpoint& v : testMap.viewpoints) {
         fixedText(out, v.name);
         for (int32_t value : {v.x, v.y, v.z, v.spareV1}) out.i32(value);
         for (double value : v.spareV) out.f64(value);
     }
-    if (spec.withAreas) {
+    if (testMap.withAreas) {
         entries.push_back({3, static_cast<int32_t>(out.size() + 1)});
-        out.i32(static_cast<int32_t>(spec.areas.size()));
-        for (const engine::Area& a : spec.areas) writeArea(out, a);
+        out.i32(static_cast<int32_t>(testMap.areas.size()));
+        for (const engine::Area& a : testMap.areas) writeArea(out, a);
     }
-    if (spec.withGlobals) {
+    if (testMap.withGlobals) {
         entries.push_back({4, static_cast<int32_t>(out.size() + 1)});
-        out.i32(static_cast<int32_t>(spec.globals.size()));
-        for (const engine::GlobalValue& g : spec.globals) {
+        out.i32(static_cast<int32_t>(testMap.globals.size()));
+        for (const engine::GlobalValue& g : testMap.globals) {
             out.f64(g.globalID);
             fixedText(out, g.globalName);
             out.f64(g.globalValue);
@@ -179,23 +179,23 @@ engine::GlobalValue global(double id, double value)
     return g;
 }
 
-void addRoom(MapSpec& spec, int32_t left, int32_t top, int32_t right, int32_t bottom, const std::string& name,
+void addRoom(TestMap& testMap, int32_t left, int32_t top, int32_t right, int32_t bottom, const std::string& name,
              int32_t floorBegin, int32_t floorEnd, int32_t ceilBegin)
 {
-    auto first = static_cast<int32_t>(spec.nodes.size());
+    auto first = static_cast<int32_t>(testMap.nodes.size());
     const int32_t corners[5][2] = {{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}};
     for (int k = 0; k < 4; ++k) {
         engine::Node n = node(corners[k][0], corners[k][1], corners[k + 1][0], corners[k + 1][1]);
-        n.areaNum = static_cast<int32_t>(spec.areas.size());
+        n.areaNum = static_cast<int32_t>(testMap.areas.size());
         n.areaFirst = first;
         n.areaNext = k < 3 ? first + k + 1 : -1;
-        spec.nodes.push_back(n);
+        testMap.nodes.push_back(n);
     }
     engine::Area a = area(left, top, right, bottom, first, name);
     a.areaFloorHtBegin = floorBegin;
     a.areaFloorHtEnd = floorEnd;
     a.areaCeilHtBegin = ceilBegin;
-    spec.areas.push_back(a);
+    testMap.areas.push_back(a);
 }
 
 int32_t readI32(const std::vector<uint8_t>& bytes, size_t offset)

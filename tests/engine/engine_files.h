@@ -24,7 +24,7 @@ std::vector<uint8_t> wallBitmap(const std::function<uint8_t(int row, int column)
 // A bitmap of width x height filled with one palette index.
 std::vector<uint8_t> plainBitmap(int32_t width, int32_t height, uint8_t index);
 
-struct MapSpec {
+struct TestMap {
     std::vector<engine::Node> nodes;
     std::vector<engine::Viewpoint> viewpoints;
     std::vector<engine::Area> areas;
@@ -44,7 +44,7 @@ inline constexpr size_t kFirstNodeOffset = 64 + 26;
 inline constexpr size_t kNodeBytes = 148;
 
 // The binary map layout: header, wall block, viewpoint, area and global blocks, directory.
-std::vector<uint8_t> mapFile(const MapSpec& spec);
+std::vector<uint8_t> mapFile(const TestMap& testMap);
 size_t directoryOffset(const std::vector<uint8_t>& file);
 
 engine::Node node(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool solid = true);
@@ -54,7 +54,7 @@ engine::GlobalValue global(double id, double value);
 
 // A closed rectangle of four solid nodes (indexes first .. first + 3, chained by areaNext) and
 // its area with the given floor and ceiling heights.
-void addRoom(MapSpec& spec, int32_t left, int32_t top, int32_t right, int32_t bottom, const std::string& name,
+void addRoom(TestMap& testMap, int32_t left, int32_t top, int32_t right, int32_t bottom, const std::string& name,
              int32_t floorBegin = 8, int32_t floorEnd = 16, int32_t ceilBegin = 128);
 
 int32_t readI32(const std::vector<uint8_t>& bytes, size_t offset);

@@ -72,11 +72,11 @@ TEST_F(ExportsTest, ExportsWithoutEffectReturnZeroAndChangeNothing)
 TEST_F(ExportsTest, HostDrivesTheEngineByReference)
 {
     ASSERT_NE(library_, nullptr) << dlerror();
-    MapSpec spec;
-    addRoom(spec, 0, 0, 400, 400, "Lobby");
-    spec.vx = 200;
-    spec.vy = 200;
-    write("map.mpb", mapFile(spec));
+    TestMap testMap;
+    addRoom(testMap, 0, 0, 400, 400, "Lobby");
+    testMap.vx = 200;
+    testMap.vy = 200;
+    write("map.mpb", mapFile(testMap));
     writeText("world.hdr", "[Quarzite3D]\nmap=map.mpb\n");
 
     int32_t dc = 0, width = 160, height = 100;

@@ -29,17 +29,17 @@ protected:
         put("wall1.bmp", wallBitmap([](int r, int c) { return static_cast<uint8_t>(r + c); }));  // 17462
         put("wall2.bmp", wallBitmap([](int, int) { return 20; }));
         put("anim1.bmp", wallBitmap([](int r, int) { return static_cast<uint8_t>(r); }));
-        MapSpec spec;
-        addRoom(spec, 0, 0, 512, 512, "Hall");
-        spec.nodes[0].front = 1;
-        spec.nodes[1].front = 2;
-        spec.nodes[2].front = 3;
-        spec.nodes[1].txrWall = 2;
-        spec.vx = 256;
-        spec.vy = 100;
-        spec.vz = 56;
-        spec.vd = 0;
-        map = spec;
+        TestMap testMap;
+        addRoom(testMap, 0, 0, 512, 512, "Hall");
+        testMap.nodes[0].front = 1;
+        testMap.nodes[1].front = 2;
+        testMap.nodes[2].front = 3;
+        testMap.nodes[1].txrWall = 2;
+        testMap.vx = 256;
+        testMap.vy = 100;
+        testMap.vz = 56;
+        testMap.vd = 0;
+        map = testMap;
         put("map.mpb", mapFile(map));
     }
 
@@ -57,7 +57,7 @@ protected:
         return engine::initVaskell(dc, world() + "/demo.hdr", width, height);
     }
 
-    MapSpec map;
+    TestMap map;
 };
 
 TEST_F(InitTest, MemUseLogListsEveryLoadInOrder)
@@ -287,7 +287,7 @@ TEST_F(InitTest, ReinitialisationReplacesTheWorld)
     header("");
     int32_t first = init();
     ASSERT_GT(first, 0);
-    MapSpec other;
+    TestMap other;
     addRoom(other, 0, 0, 64, 64, "Small");
     addRoom(other, 100, 0, 164, 64, "Other");
     put("map.mpb", mapFile(other));

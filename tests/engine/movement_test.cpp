@@ -11,9 +11,9 @@ namespace {
 
 class MovementTest : public EngineTest {
 protected:
-    void load(const MapSpec& spec)
+    void load(const TestMap& testMap)
     {
-        engine::MapReadResult read = engine::readMapContents(mapFile(spec));
+        engine::MapReadResult read = engine::readMapContents(mapFile(testMap));
         ASSERT_EQ(read.fault, "");
         engine::applyMapContents(read.contents);
     }
@@ -27,9 +27,9 @@ protected:
 
 TEST_F(MovementTest, SolidNodeAheadStopsOnlyMovesThatReachIt)
 {
-    MapSpec spec;
-    spec.nodes.push_back(node(-5, 5, 5, 5));
-    load(spec);
+    TestMap testMap;
+    testMap.nodes.push_back(node(-5, 5, 5, 5));
+    load(testMap);
 
     place(0, 0, 0);
     engine::moveViewer(0, 10, 0);
@@ -43,9 +43,9 @@ TEST_F(MovementTest, SolidNodeAheadStopsOnlyMovesThatReachIt)
 
 TEST_F(MovementTest, OpenNodeNeverStops)
 {
-    MapSpec spec;
-    spec.nodes.push_back(node(-5, 5, 5, 5, false));
-    load(spec);
+    TestMap testMap;
+    testMap.nodes.push_back(node(-5, 5, 5, 5, false));
+    load(testMap);
     place(0, 0, 0);
     engine::moveViewer(0, 10, 0);
     EXPECT_EQ(s().viewY, 10.0);
@@ -53,9 +53,9 @@ TEST_F(MovementTest, OpenNodeNeverStops)
 
 TEST_F(MovementTest, BothEndPositionsCount)
 {
-    MapSpec spec;
-    spec.nodes.push_back(node(-5, 5, 5, 5));
-    load(spec);
+    TestMap testMap;
+    testMap.nodes.push_back(node(-5, 5, 5, 5));
+    load(testMap);
 
     place(0, 0, 0);
     engine::moveViewer(0, 5, 0);
@@ -72,9 +72,9 @@ TEST_F(MovementTest, BothEndPositionsCount)
 
 TEST_F(MovementTest, ViewerWithinHalfAUnitCannotStepThrough)
 {
-    MapSpec spec;
-    spec.nodes.push_back(node(-50, 5, 50, 5));
-    load(spec);
+    TestMap testMap;
+    testMap.nodes.push_back(node(-50, 5, 50, 5));
+    load(testMap);
     place(0.3, 4.6, 1);
     engine::moveViewer(0, 1, 0);
     EXPECT_EQ(s().viewY, 4.6);
@@ -85,9 +85,9 @@ TEST_F(MovementTest, ViewerWithinHalfAUnitCannotStepThrough)
 TEST_F(MovementTest, StraightNorthThroughLongEastWestWallIsStopped)
 {
     // det is exactly -10000 for this step.
-    MapSpec spec;
-    spec.nodes.push_back(node(-250, 10, 250, 10));
-    load(spec);
+    TestMap testMap;
+    testMap.nodes.push_back(node(-250, 10, 250, 10));
+    load(testMap);
     place(0, 0, 0);
     engine::moveViewer(0, 20, 0);
     EXPECT_EQ(s().viewY, 0.0);
@@ -95,10 +95,10 @@ TEST_F(MovementTest, StraightNorthThroughLongEastWestWallIsStopped)
 
 TEST_F(MovementTest, FirstSolidNodeDecidesAndOpenOnesAreSkipped)
 {
-    MapSpec spec;
-    spec.nodes.push_back(node(-5, 3, 5, 3, false));
-    spec.nodes.push_back(node(-5, 8, 5, 8));
-    load(spec);
+    TestMap testMap;
+    testMap.nodes.push_back(node(-5, 3, 5, 3, false));
+    testMap.nodes.push_back(node(-5, 8, 5, 8));
+    load(testMap);
     EXPECT_FALSE(engine::hitWall(0, 0, 0, 6));
     EXPECT_TRUE(engine::hitWall(0, 0, 0, 9));
     EXPECT_FALSE(engine::hitWall(0, 0, 0, 0)) << "a zero step";
@@ -142,9 +142,9 @@ TEST_F(MovementTest, TurnsWrapAndJumpReducesTheAngle)
 
 TEST_F(MovementTest, ForwardMovesTenUnitsWithoutCollision)
 {
-    MapSpec spec;
-    spec.nodes.push_back(node(5, -5, 5, 5));
-    load(spec);
+    TestMap testMap;
+    testMap.nodes.push_back(node(5, -5, 5, 5));
+    load(testMap);
     place(0, 0, 32);
     engine::forwardViewer();
     EXPECT_NEAR(s().viewX, 10.0, 1e-9) << "through the solid node";
@@ -153,10 +153,10 @@ TEST_F(MovementTest, ForwardMovesTenUnitsWithoutCollision)
 
 TEST_F(MovementTest, NestedAreasGiveTheInnerOne)
 {
-    MapSpec spec;
-    addRoom(spec, 0, 0, 1000, 1000, "Hall");
-    addRoom(spec, 400, 400, 600, 600, "Closet");
-    load(spec);
+    TestMap testMap;
+    addRoom(testMap, 0, 0, 1000, 1000, "Hall");
+    addRoom(testMap, 400, 400, 600, 600, "Closet");
+    load(testMap);
     EXPECT_EQ(engine::findAreaAt(500, 500), 1);
     EXPECT_EQ(engine::findAreaAt(100, 100), 0);
     EXPECT_EQ(engine::findAreaAt(-10, 100), -1);
@@ -171,9 +171,9 @@ TEST_F(MovementTest, BoundaryColumnsFollowTheNodeDirection)
 {
     // The top runs towards greater x (both end columns count), the bottom runs back (neither
     // counts): on the left and right edge columns only the top is crossed, so the point is out.
-    MapSpec spec;
-    addRoom(spec, 0, 0, 100, 100, "Box");
-    load(spec);
+    TestMap testMap;
+    addRoom(testMap, 0, 0, 100, 100, "Box");
+    load(testMap);
     EXPECT_EQ(engine::findAreaAt(0, 50), -1);
     EXPECT_EQ(engine::findAreaAt(100, 50), -1);
     EXPECT_EQ(engine::findAreaAt(1, 50), 0);
@@ -185,10 +185,10 @@ TEST_F(MovementTest, BoundaryColumnsFollowTheNodeDirection)
 
 TEST_F(MovementTest, EqualSizesGiveTheLowerIndex)
 {
-    MapSpec spec;
-    addRoom(spec, 0, 0, 100, 100, "First");
-    addRoom(spec, 0, 0, 100, 100, "Second");
-    load(spec);
+    TestMap testMap;
+    addRoom(testMap, 0, 0, 100, 100, "First");
+    addRoom(testMap, 0, 0, 100, 100, "Second");
+    load(testMap);
     EXPECT_EQ(engine::findAreaAt(50, 50), 0);
 }
 
@@ -196,20 +196,20 @@ TEST_F(MovementTest, LineHeightIsTakenInSinglePrecision)
 {
     // (830, 372) lies exactly on the line; in single precision the line's y comes out just above
     // 372, so the node counts as a crossing (in double precision it would not).
-    MapSpec spec;
-    spec.nodes.push_back(node(776, -9, 848, 499));
-    spec.areas.push_back(area(776, -9, 848, 499, 0, "Sliver"));
-    load(spec);
+    TestMap testMap;
+    testMap.nodes.push_back(node(776, -9, 848, 499));
+    testMap.areas.push_back(area(776, -9, 848, 499, 0, "Sliver"));
+    load(testMap);
     EXPECT_EQ(engine::findAreaAt(830, 372), 0);
 }
 
 TEST_F(MovementTest, GravityPutsTheEyeAboveTheFloorOfTheAreaEntered)
 {
-    MapSpec spec;
-    addRoom(spec, -100, -100, 100, 100, "Step", 8, 16, 16);
-    addRoom(spec, 200, -100, 400, 100, "Room", 8, 16, 128);
-    spec.globals.push_back(global(12005, 1));
-    load(spec);
+    TestMap testMap;
+    addRoom(testMap, -100, -100, 100, 100, "Step", 8, 16, 16);
+    addRoom(testMap, 200, -100, 400, 100, "Room", 8, 16, 128);
+    testMap.globals.push_back(global(12005, 1));
+    load(testMap);
     ASSERT_EQ(s().gravity, 1);
 
     place(0, 0, 0);
@@ -231,10 +231,10 @@ TEST_F(MovementTest, GravityPutsTheEyeAboveTheFloorOfTheAreaEntered)
 
 TEST_F(MovementTest, RefusedMoveChangesNothing)
 {
-    MapSpec spec;
-    addRoom(spec, -100, -100, 100, 100, "Room");
-    spec.globals.push_back(global(12005, 1));
-    load(spec);
+    TestMap testMap;
+    addRoom(testMap, -100, -100, 100, 100, "Room");
+    testMap.globals.push_back(global(12005, 1));
+    load(testMap);
     place(0, 90, 0);
     s().eyeZ = 300;
     s().currentArea = 7;
@@ -246,9 +246,9 @@ TEST_F(MovementTest, RefusedMoveChangesNothing)
 
 TEST_F(MovementTest, AreaChainsEndAtBadLinksAndCannotLoop)
 {
-    MapSpec spec;
-    addRoom(spec, 0, 0, 100, 100, "Room");
-    load(spec);
+    TestMap testMap;
+    addRoom(testMap, 0, 0, 100, 100, "Room");
+    load(testMap);
     // A shape wizard leaves areaNext = 0 on its walls: the walk is bounded.
     for (int k = 0; k < 4; ++k) s().nodes[static_cast<size_t>(k)].areaNext = 0;
     EXPECT_EQ(engine::findAreaAt(50, 50), -1);

@@ -17,30 +17,30 @@ protected:
         return engine::LoadWorld("level.mpb");
     }
     // A compiled tree of three nodes: 0 -> front 1, back 2.
-    static MapSpec treeMap()
+    static TestMap treeMap()
     {
-        MapSpec spec;
-        addRoom(spec, 0, 0, 100, 100, "Room");
-        spec.nodes[0].front = 1;
-        spec.nodes[0].back = 2;
-        spec.nodes[2].front = 3;
-        spec.vx = 50.5;
-        spec.vy = 60.25;
-        spec.vz = 72;
-        spec.vd = 40;
-        spec.globals = {global(12000, 4242.5), global(12004, 24.5), global(12005, 1)};
-        return spec;
+        TestMap testMap;
+        addRoom(testMap, 0, 0, 100, 100, "Room");
+        testMap.nodes[0].front = 1;
+        testMap.nodes[0].back = 2;
+        testMap.nodes[2].front = 3;
+        testMap.vx = 50.5;
+        testMap.vy = 60.25;
+        testMap.vz = 72;
+        testMap.vd = 40;
+        testMap.globals = {global(12000, 4242.5), global(12004, 24.5), global(12005, 1)};
+        return testMap;
     }
     std::string lastMessage() const { return messages.messages.empty() ? "" : messages.messages.back().text; }
 };
 
 TEST_F(WorldTest, ReadsNodesViewerStartAreasAndGlobals)
 {
-    MapSpec spec = treeMap();
-    spec.nodes[1].txrWall = 9;
-    spec.nodes[3].wallFlags = 32;
-    spec.nodes[3].xo = -3;
-    ASSERT_TRUE(loadBytes(mapFile(spec)));
+    TestMap testMap = treeMap();
+    testMap.nodes[1].txrWall = 9;
+    testMap.nodes[3].wallFlags = 32;
+    testMap.nodes[3].xo = -3;
+    ASSERT_TRUE(loadBytes(mapFile(testMap)));
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(s().nodeCount, 4);
     EXPECT_EQ(s().nodes[0].front, 1);
@@ -64,9 +64,9 @@ TEST_F(WorldTest, ReadsNodesViewerStartAreasAndGlobals)
 
 TEST_F(WorldTest, LengthIsTheRoundedDistance)
 {
-    MapSpec spec;
-    spec.nodes = {node(0, 0, 3, 4), node(0, 0, 1, 1), node(0, 0, 5, 0), node(INT32_MIN, 0, INT32_MAX, 0)};
-    ASSERT_TRUE(loadBytes(mapFile(spec)));
+    TestMap testMap;
+    testMap.nodes = {node(0, 0, 3, 4), node(0, 0, 1, 1), node(0, 0, 5, 0), node(INT32_MIN, 0, INT32_MAX, 0)};
+    ASSERT_TRUE(loadBytes(mapFile(testMap)));
     EXPECT_EQ(s().nodes[0].length, 5);
     EXPECT_EQ(s().nodes[1].length, 1);
     EXPECT_EQ(s().nodes[2].length, 5);
@@ -75,15 +75,15 @@ TEST_F(WorldTest, LengthIsTheRoundedDistance)
 
 TEST_F(WorldTest, WallBlockTypeAndVersionDoNotMatter)
 {
-    MapSpec spec = treeMap();
-    std::vector<uint8_t> compiled = mapFile(spec);
+    TestMap testMap = treeMap();
+    std::vector<uint8_t> compiled = mapFile(testMap);
     ASSERT_TRUE(loadBytes(compiled));
     std::vector<engine::Node> expected(s().nodes.begin(), s().nodes.begin() + 4);
     for (auto [type, version] : {std::pair {1, 146}, std::pair {8, 145}, std::pair {1, 999}}) {
         engine::state() = engine::EngineState();
-        spec.wallType = type;
-        spec.version = version;
-        ASSERT_TRUE(loadBytes(mapFile(spec)));
+        testMap.wallType = type;
+        testMap.version = version;
+        ASSERT_TRUE(loadBytes(mapFile(testMap)));
         ASSERT_EQ(s().nodeCount, 4);
         for (size_t k = 0; k < 4; ++k) EXPECT_EQ(std::memcmp(&s().nodes[k], &expected[k], sizeof(engine::Node)), 0);
     }
@@ -123,36 +123,36 @@ TEST_F(WorldTest, OnlyTheLowSixteenBitsOfTheEntryCountAreUsed)
 
 TEST_F(WorldTest, GravityFollowsGlobal12005)
 {
-    MapSpec spec = treeMap();
-    spec.globals = {global(12005, 0)};
-    ASSERT_TRUE(loadBytes(mapFile(spec)));
+    TestMap testMap = treeMap();
+    testMap.globals = {global(12005, 0)};
+    ASSERT_TRUE(loadBytes(mapFile(testMap)));
     EXPECT_EQ(s().gravity, 0);
-    spec.globals = {global(12001, 5), global(12004.5, 1)};
-    ASSERT_TRUE(loadBytes(mapFile(spec)));
+    testMap.globals = {global(12001, 5), global(12004.5, 1)};
+    ASSERT_TRUE(loadBytes(mapFile(testMap)));
     EXPECT_EQ(s().gravity, 0);
     EXPECT_EQ(s().maxStepHeight, 0) << "12004.5 is not 12004";
-    spec.globals = {global(12005, 1e12), global(12004, -1e12)};
-    ASSERT_TRUE(loadBytes(mapFile(spec)));
+    testMap.globals = {global(12005, 1e12), global(12004, -1e12)};
+    ASSERT_TRUE(loadBytes(mapFile(testMap)));
     EXPECT_EQ(s().gravity, 32767);
     EXPECT_EQ(s().maxStepHeight, INT32_MIN);
 }
 
 TEST_F(WorldTest, MapWithoutAreaBlockKeepsTheAreasItHad)
 {
-    MapSpec spec = treeMap();
-    spec.withAreas = false;
-    ASSERT_TRUE(loadBytes(mapFile(spec)));
+    TestMap testMap = treeMap();
+    testMap.withAreas = false;
+    ASSERT_TRUE(loadBytes(mapFile(testMap)));
     EXPECT_EQ(s().areaCount, 0);
     ASSERT_TRUE(loadBytes(mapFile(treeMap())));
-    ASSERT_TRUE(loadBytes(mapFile(spec)));
+    ASSERT_TRUE(loadBytes(mapFile(testMap)));
     EXPECT_EQ(s().areaCount, 1);
 }
 
 TEST_F(WorldTest, LaterBlockOfTheSameKindReplacesTheEarlier)
 {
-    MapSpec first = treeMap();
+    TestMap first = treeMap();
     std::vector<uint8_t> bytes = mapFile(first);
-    MapSpec second;
+    TestMap second;
     second.nodes = {node(1, 2, 3, 4)};
     second.vx = -7;
     std::vector<uint8_t> other = mapFile(second);
@@ -177,12 +177,12 @@ TEST_F(WorldTest, LaterBlockOfTheSameKindReplacesTheEarlier)
 
 TEST_F(WorldTest, StartDirectionIsTakenModulo128)
 {
-    MapSpec spec = treeMap();
-    spec.vd = 200;
-    ASSERT_TRUE(loadBytes(mapFile(spec)));
+    TestMap testMap = treeMap();
+    testMap.vd = 200;
+    ASSERT_TRUE(loadBytes(mapFile(testMap)));
     EXPECT_EQ(s().viewAngle, 72);
-    spec.vd = -1;
-    ASSERT_TRUE(loadBytes(mapFile(spec)));
+    testMap.vd = -1;
+    ASSERT_TRUE(loadBytes(mapFile(testMap)));
     EXPECT_EQ(s().viewAngle, 127);
 }
 
@@ -267,47 +267,47 @@ TEST_F(DamagedMapTest, PositionsOutsideTheFileAreRefused)
 
 TEST_F(DamagedMapTest, TreeLinksOutsideTheNodeTableAreRefused)
 {
-    MapSpec spec = treeMap();
-    spec.nodes[2].front = 4;
-    expectRefused(mapFile(spec),
+    TestMap testMap = treeMap();
+    testMap.nodes[2].front = 4;
+    expectRefused(mapFile(testMap),
                   "node 2 of the wall block links its front child to node 4, outside the node table 0..3");
-    spec = treeMap();
-    spec.nodes[3].back = -1;
-    expectRefused(mapFile(spec),
+    testMap = treeMap();
+    testMap.nodes[3].back = -1;
+    expectRefused(mapFile(testMap),
                   "node 3 of the wall block links its back child to node -1, outside the node table 0..3");
 }
 
 TEST_F(DamagedMapTest, LinksThatDoNotFormATreeAreRefused)
 {
-    MapSpec spec = treeMap();
-    spec.nodes[3].back = 2;  // 2 -> 3 -> 2: a cycle below the root
-    expectRefused(mapFile(spec), "node 2 of the wall block is reached twice from the root (again from node 3): "
+    TestMap testMap = treeMap();
+    testMap.nodes[3].back = 2;  // 2 -> 3 -> 2: a cycle below the root
+    expectRefused(mapFile(testMap), "node 2 of the wall block is reached twice from the root (again from node 3): "
                                  "its front and back links do not form a tree");
-    spec = treeMap();
-    spec.nodes[1].back = 3;  // 3 is also 2's front child
-    std::vector<uint8_t> bytes = mapFile(spec);
+    testMap = treeMap();
+    testMap.nodes[1].back = 3;  // 3 is also 2's front child
+    std::vector<uint8_t> bytes = mapFile(testMap);
     EXPECT_FALSE(loadBytes(bytes));
     EXPECT_NE(lastMessage().find("do not form a tree"), std::string::npos);
-    spec = treeMap();
-    spec.nodes[2].back = 2;  // its own child
-    EXPECT_FALSE(loadBytes(mapFile(spec)));
+    testMap = treeMap();
+    testMap.nodes[2].back = 2;  // its own child
+    EXPECT_FALSE(loadBytes(mapFile(testMap)));
     EXPECT_NE(lastMessage().find("node 2 of the wall block is reached twice"), std::string::npos);
 }
 
 TEST_F(DamagedMapTest, ViewerStartThatIsNotANumberIsRefused)
 {
-    MapSpec spec = treeMap();
-    spec.vx = std::numeric_limits<double>::quiet_NaN();
-    expectRefused(mapFile(spec), "the wall block (directory entry 1) holds a viewer start that is not a number");
+    TestMap testMap = treeMap();
+    testMap.vx = std::numeric_limits<double>::quiet_NaN();
+    expectRefused(mapFile(testMap), "the wall block (directory entry 1) holds a viewer start that is not a number");
 }
 
 TEST_F(WorldTest, NodesOutsideTheTreeAndAreaLinksOutsideTheTableAreAccepted)
 {
-    MapSpec spec = treeMap();
-    spec.nodes[0].front = 0;  // nodes 1 is unreachable: never drawn, still a node for collisions
-    spec.nodes[1].areaNext = 999;
-    spec.areas[0].areaFirstWall = -50;
-    EXPECT_TRUE(loadBytes(mapFile(spec)));
+    TestMap testMap = treeMap();
+    testMap.nodes[0].front = 0;  // nodes 1 is unreachable: never drawn, still a node for collisions
+    testMap.nodes[1].areaNext = 999;
+    testMap.areas[0].areaFirstWall = -50;
+    EXPECT_TRUE(loadBytes(mapFile(testMap)));
     EXPECT_TRUE(messages.messages.empty());
 }
 

@@ -23,7 +23,7 @@ protected:
         write("wall2.bmp", wallBitmap([](int r, int) { return static_cast<uint8_t>(40 + r / 32); }));
         write("floor.bmp", plainBitmap(64, 64, 100));
         write("ceil.bmp", plainBitmap(64, 64, 120));
-        MapSpec spec;
+        TestMap testMap;
         // Facing inwards: the corners run (0,0) -> (0,512) -> (512,512) -> (512,0).
         const int32_t corners[5][2] = {{0, 0}, {0, 512}, {512, 512}, {512, 0}, {0, 0}};
         for (int k = 0; k < 4; ++k) {
@@ -32,13 +32,13 @@ protected:
             n.txrWall = k % 2 + 1;
             n.txrFCeil = n.txrBCeil = 2;
             n.areaNext = k < 3 ? k + 1 : -1;
-            spec.nodes.push_back(n);
+            testMap.nodes.push_back(n);
         }
-        spec.areas.push_back(area(0, 0, 512, 512, 0, "Hall"));
-        spec.vx = 256;
-        spec.vy = 100;
-        spec.vz = 56;
-        write("room.mpb", mapFile(spec));
+        testMap.areas.push_back(area(0, 0, 512, 512, 0, "Hall"));
+        testMap.vx = 256;
+        testMap.vy = 100;
+        testMap.vz = 56;
+        write("room.mpb", mapFile(testMap));
         writeText("room.hdr", "[Quarzite3D]\nmap=room.mpb\nnumWalls=2\nnumFloors=2\nnumCeilings=1\nnumOverlays=0\n"
                               "[Walls]\n1=wall1.bmp\n2=wall2.bmp\n[Floors]\n1=floor.bmp\n2=ceil.bmp\n[Ceilings]\n1=ceil.bmp\n");
     }

@@ -2,7 +2,7 @@
 
 namespace {
 
-void loadBuffer(clsMap& map, const WallSpec& w)
+void loadBuffer(clsMap& map, const WallStyle& w)
 {
     map.floorHtBegin = w.floorHtBegin;
     map.floorHtEnd = w.floorHtEnd;
@@ -17,14 +17,14 @@ void loadBuffer(clsMap& map, const WallSpec& w)
 }
 
 // The paste buffer gives new walls and areas their heights and textures.
-void pasteFrom(clsMap& map, const WallSpec& w)
+void pasteFrom(clsMap& map, const WallStyle& w)
 {
     loadBuffer(map, w);
     map.setPasteWall(true, true);
 }
 
 // An area's heights as startArea takes them: floor, floor, ceiling, ceiling.
-WallSpec roomPaste(const RoomStyle& room)
+WallStyle roomPaste(const RoomStyle& room)
 {
     return {0, 0, 0, 0, room.floor, room.floor, room.ceil, room.ceil, room.wallTexture,
             room.floorFlat, room.ceilFlat, room.floorFlat, room.ceilFlat, room.flags};
@@ -41,26 +41,26 @@ void renameLastArea(clsMap& map, const std::string& name)
 
 }  // namespace
 
-WallSpec solidWall(const RoomStyle& room, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+WallStyle solidWall(const RoomStyle& room, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
     return {x1, y1, x2, y2, room.floor, room.ceil, room.ceil, room.ceil, room.wallTexture,
             room.floorFlat, room.ceilFlat, room.floorFlat, room.ceilFlat, room.flags};
 }
 
-WallSpec styled(WallSpec wall, int32_t texture, int32_t flags)
+WallStyle styled(WallStyle wall, int32_t texture, int32_t flags)
 {
     wall.txrWall = texture;
     wall.flags = flags;
     return wall;
 }
 
-WallSpec openingWall(const RoomStyle& front, const RoomStyle& back, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+WallStyle openingWall(const RoomStyle& front, const RoomStyle& back, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
     return {x1, y1, x2, y2, front.floor, back.floor, back.ceil, front.ceil, front.wallTexture,
             front.floorFlat, front.ceilFlat, back.floorFlat, back.ceilFlat, front.flags};
 }
 
-void addArea(clsMap& map, const std::string& name, const RoomStyle& room, const std::vector<WallSpec>& walls)
+void addArea(clsMap& map, const std::string& name, const RoomStyle& room, const std::vector<WallStyle>& walls)
 {
     pasteFrom(map, roomPaste(room));
     map.areaName = name;
@@ -69,7 +69,7 @@ void addArea(clsMap& map, const std::string& name, const RoomStyle& room, const 
     map.areaName.clear();
     const int32_t count = static_cast<int32_t>(walls.size());
     for (int32_t k = 0; k < count; ++k) {
-        const WallSpec& w = walls[k];
+        const WallStyle& w = walls[k];
         pasteFrom(map, w);
         map.addWall(w.x1, w.y1, w.x2, w.y2, first, k + 1 < count ? first + k + 1 : -1);
     }
@@ -105,11 +105,11 @@ void addRaisedBlock(clsMap& map, const std::string& name, const RoomStyle& room,
     renameLastArea(map, name);
 }
 
-void restyleWall(clsMap& map, int32_t index, const WallSpec& spec)
+void restyleWall(clsMap& map, int32_t index, const WallStyle& style)
 {
     map.getWall(index);
     int32_t x1 = map.x1, y1 = map.y1, x2 = map.x2, y2 = map.y2;
-    loadBuffer(map, spec);
+    loadBuffer(map, style);
     map.x1 = x1;
     map.y1 = y1;
     map.x2 = x2;

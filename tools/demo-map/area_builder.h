@@ -20,7 +20,7 @@ struct RoomStyle {
     int32_t flags;
 };
 
-struct WallSpec {
+struct WallStyle {
     int32_t x1, y1, x2, y2;
     int32_t floorHtBegin, floorHtEnd, ceilHtBegin, ceilHtEnd;
     int32_t txrWall, txrFFloor, txrFCeil, txrBFloor, txrBCeil;
@@ -28,19 +28,19 @@ struct WallSpec {
 };
 
 // A wall of the room, solid from its floor to its ceiling, facing the room on its right.
-WallSpec solidWall(const RoomStyle& room, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+WallStyle solidWall(const RoomStyle& room, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
 
 // The same wall with another texture and flags.
-WallSpec styled(WallSpec wall, int32_t texture, int32_t flags);
+WallStyle styled(WallStyle wall, int32_t texture, int32_t flags);
 
 // An opening from the room in front (on the right) into the room behind. The front room must
 // have the lower floor and the higher ceiling: the step and the lintel between the two rooms are
 // drawn only on the wall's front.
-WallSpec openingWall(const RoomStyle& front, const RoomStyle& back, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+WallStyle openingWall(const RoomStyle& front, const RoomStyle& back, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
 
 // Appends one area whose chain holds the walls in the order given. The area takes the room's
 // floor and ceiling.
-void addArea(clsMap& map, const std::string& name, const RoomStyle& room, const std::vector<WallSpec>& walls);
+void addArea(clsMap& map, const std::string& name, const RoomStyle& room, const std::vector<WallStyle>& walls);
 
 // A closed square room of solid walls facing inward, starting at (ox, oy) going up the y axis;
 // returns the index of its first wall (the others follow clockwise).
@@ -56,5 +56,5 @@ void addPillar(clsMap& map, const std::string& name, const RoomStyle& room, int1
 void addRaisedBlock(clsMap& map, const std::string& name, const RoomStyle& room, int32_t top, int32_t topFlat,
                     int16_t ox, int16_t oy, int16_t side, int32_t texture);
 
-// Gives an existing wall the heights, textures and flags of spec; its end points stay.
-void restyleWall(clsMap& map, int32_t index, const WallSpec& spec);
+// Gives an existing wall the heights, textures and flags of style; its end points stay.
+void restyleWall(clsMap& map, int32_t index, const WallStyle& style);
