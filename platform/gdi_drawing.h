@@ -20,6 +20,7 @@ constexpr COLORREF RGB(uint8_t red, uint8_t green, uint8_t blue)
 
 struct POINT {
     int32_t x, y;
+    friend bool operator==(const POINT&, const POINT&) = default;
 };
 
 struct RECT {
