@@ -9,7 +9,6 @@
 
 #include <ctime>
 #include <string>
-#include <vector>
 
 #include "bench/render/demo_views.h"
 #include "engine/engine_state.h"
