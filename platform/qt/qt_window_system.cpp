@@ -22,6 +22,7 @@ QtWindowSystem::~QtWindowSystem()
 {
     for (auto& [key, timer] : timers_) delete timer;
     for (auto& [handle, window] : windows_) delete window.data();
+    for (QPointer<QObject>& object : retired_) delete object.data();
 }
 
 Handle QtWindowSystem::nextHandle() { return kWindowKind | ++lastHandle_; }
@@ -88,7 +89,7 @@ bool QtWindowSystem::destroyWindow(Handle handle)
         control = control->second.parent == handle ? controls_.erase(control) : std::next(control);
     windows_.erase(handle);
     destroyed->hide();
-    destroyed->deleteLater();
+    keepUntilDeleted(destroyed);
     return true;
 }
 
@@ -151,7 +152,14 @@ bool QtWindowSystem::killTimer(Handle handle, uintptr_t id)
 void QtWindowSystem::retire(QTimer* timer)
 {
     timer->stop();
-    timer->deleteLater();
+    keepUntilDeleted(timer);
+}
+
+void QtWindowSystem::keepUntilDeleted(QObject* object)
+{
+    std::erase_if(retired_, [](const QPointer<QObject>& retired) { return retired.isNull(); });
+    object->deleteLater();
+    retired_.emplace_back(object);
 }
 
 // The frame a tick draws is on the screen before the next event is looked at.

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "platform/window_services.h"
 
@@ -57,13 +58,17 @@ private:
     Handle nextHandle();
     void tick(Handle window, uintptr_t id);
     // Stops a timer; it is deleted once the event loop is back, as it may be the one ticking.
-    static void retire(QTimer* timer);
+    void retire(QTimer* timer);
+    void keepUntilDeleted(QObject* object);
 
     int scale_;
     uint32_t lastHandle_ = 0;
     std::map<Handle, QPointer<QtHostWindow>> windows_;
     std::map<Handle, Control> controls_;
     std::map<std::pair<Handle, uintptr_t>, QTimer*> timers_;
+    // Destroyed windows and stopped timers waiting for the event loop to delete them; whatever it
+    // has not deleted when the system ends is deleted then.
+    std::vector<QPointer<QObject>> retired_;
     TickObserver tickObserver_;
     bool quitPosted_ = false;
     int32_t quitCode_ = 0;

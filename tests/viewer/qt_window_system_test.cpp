@@ -44,8 +44,8 @@ qz::LRESULT recordingProcedure(qz::Handle window, uint32_t message, qz::WPARAM w
             return CreateDIBSection(0, &info, qz::kDibRgbColors, &bits, 0, 0);
         }();
         const qz::TBBUTTON button {1, 0x123, qz::TBSTATE_ENABLED, qz::TBSTYLE_BUTTON, 0, 0};
-        toolbar = CreateToolbarEx(window, qz::WS_CHILD | qz::TBSTYLE_TOOLTIPS, 0x800, 2, 0, bitmap, &button, 1, 24,
-                                  24, 24, 24, sizeof(qz::TBBUTTON));
+        toolbar = CreateToolbarEx(window, qz::WS_CHILD | qz::TBSTYLE_TOOLTIPS, 0x800, 2, 0, bitmap, &button, 1, 24, 24,
+            24, 24, sizeof(qz::TBBUTTON));
         statusBar = CreateStatusWindowA(0, "ready", window, 200);
         return 0;
     }
@@ -69,8 +69,8 @@ qz::ImageResources testResources()
 {
     qz::ImageResources resources;
     qz::MenuResource menu;
-    menu.popups.push_back({"&File", {{0x10, "&Go\tCtrl+G", false, false}, {0, "", false, true},
-                                     {0x11, "&Stop", true, false}}, false});
+    menu.popups.push_back(
+        {"&File", {{0x10, "&Go\tCtrl+G", false, false}, {0, "", false, true}, {0x11, "&Stop", true, false}}, false});
     menu.popups.push_back({"&Help", {{0x20, "&About", false, false}}, true});
     resources.menus["MENU"] = menu;
     resources.icons["ICON"] = {2, 2, {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF}};
@@ -86,10 +86,10 @@ protected:
         received.clear();
         static const qz::Handle instance = qz::registerImageResources(testResources());
         const qz::WNDCLASSA windowClass {0, recordingProcedure, instance, LoadIconA(instance, "ICON"),
-                                         GetStockObject(qz::WHITE_BRUSH), nullptr, "TESTCLASS"};
+            GetStockObject(qz::WHITE_BRUSH), nullptr, "TESTCLASS"};
         ASSERT_NE(RegisterClassA(&windowClass), 0);
         window = CreateWindowExA(0, "TESTCLASS", "Test window", qz::WS_OVERLAPPEDWINDOW, qz::CW_USEDEFAULT,
-                                 qz::CW_USEDEFAULT, 300, 200, 0, LoadMenuA(instance, "MENU"), instance, nullptr);
+            qz::CW_USEDEFAULT, 300, 200, 0, LoadMenuA(instance, "MENU"), instance, nullptr);
         ASSERT_NE(window, 0u);
         ShowWindow(window, qz::SW_SHOWNORMAL);
         host = system->window(window);
@@ -152,6 +152,23 @@ TEST_F(QtWindowSystemTest, MenuItemsSendMenuSelectWhileHighlightedAndCommandWhen
     EXPECT_EQ(received[1].wParam, qz::MAKEWPARAM(0x10, 0));
 }
 
+TEST_F(QtWindowSystemTest, ChoosingAnItemWithTheMouseClosesTheMenuBeforeTheCommand)
+{
+    open(1);
+    auto* file = host->findChild<QMenu*>("mnuFile");
+    auto* go = host->findChild<QAction*>("0x10");
+    file->popup(host->mapToGlobal(QPoint(10, 10)));
+    QApplication::processEvents();
+    received.clear();
+    QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(go).center());
+    QApplication::processEvents();
+    ASSERT_GE(received.size(), 2u);
+    EXPECT_EQ(received.back().message, qz::WM_COMMAND) << "a status text the command sets stays";
+    const Received& closed = received[received.size() - 2];
+    EXPECT_EQ(closed.message, qz::WM_MENUSELECT);
+    EXPECT_EQ(qz::HIWORD(closed.wParam), qz::kMenuClosed);
+}
+
 TEST_F(QtWindowSystemTest, KeysBecomeKeyMessagesAndAutoRepeatIsLeftOut)
 {
     open(1);
@@ -166,7 +183,7 @@ TEST_F(QtWindowSystemTest, KeysBecomeKeyMessagesAndAutoRepeatIsLeftOut)
     key(QEvent::KeyPress, Qt::Key_PageUp);
     key(QEvent::KeyPress, Qt::Key_Return);
     EXPECT_EQ(messagesOf(qz::WM_KEYDOWN),
-              (std::vector<uint32_t> {qz::VK_UP, qz::VK_TAB, qz::VK_TAB, 'N', qz::VK_PRIOR, qz::VK_RETURN}));
+        (std::vector<uint32_t> {qz::VK_UP, qz::VK_TAB, qz::VK_TAB, 'N', qz::VK_PRIOR, qz::VK_RETURN}));
     EXPECT_EQ(messagesOf(qz::WM_KEYUP), std::vector<uint32_t> {qz::VK_UP});
     EXPECT_TRUE(host->client()->hasFocus()) << "Tab stays with the window";
 }
@@ -261,7 +278,7 @@ TEST_F(QtWindowSystemTest, ClosingAsksTheProcedureAndDefaultProcessingDestroys)
 TEST(QtDriveScript, RefusesStepsItCannotPlay)
 {
     EXPECT_EQ(qz::QtDriveScript::fault({"command:0xC00", "press:Up", "ticks:20", "release:Up", "grab:x.png", "close"}),
-              std::nullopt);
+        std::nullopt);
     EXPECT_TRUE(qz::QtDriveScript::fault({"press:Banana"}).has_value());
     EXPECT_TRUE(qz::QtDriveScript::fault({"ticks:many"}).has_value());
     EXPECT_TRUE(qz::QtDriveScript::fault({"command:0xZZ"}).has_value());

@@ -13,8 +13,8 @@ constexpr qz::Handle kStatusBarHandle = 0x30000003;
 }  // namespace
 
 RecordingWindowSystem::RecordingWindowSystem()
-    : surface(static_cast<size_t>(kClientWidth) * kClientHeight, kBackground),
-      dc_(RegisterWindowSurface(surface.data(), kClientWidth, kClientHeight, kClientWidth * 4))
+    : surface(static_cast<size_t>(kClientWidth) * kClientHeight, kBackground)
+    , dc_(RegisterWindowSurface(surface.data(), kClientWidth, kClientHeight, kClientWidth * 4))
 {
     qz::setWindowSystem(this);
 }
@@ -50,8 +50,8 @@ bool RecordingWindowSystem::destroyWindow(qz::Handle handle)
     return true;
 }
 
-qz::LRESULT RecordingWindowSystem::sendMessage(qz::Handle target, uint32_t message, qz::WPARAM wParam,
-                                               qz::LPARAM lParam)
+qz::LRESULT RecordingWindowSystem::sendMessage(
+    qz::Handle target, uint32_t message, qz::WPARAM wParam, qz::LPARAM lParam)
 {
     if (target != 0 && target == window) return creation.procedure(window, message, wParam, lParam);
     if (target == 0 || (target != toolbar && target != statusBar)) return 0;
@@ -94,7 +94,10 @@ bool RecordingWindowSystem::setTimer(qz::Handle handle, uintptr_t id, uint32_t m
     return true;
 }
 
-bool RecordingWindowSystem::killTimer(qz::Handle handle, uintptr_t id) { return handle == window && timers.erase(id) > 0; }
+bool RecordingWindowSystem::killTimer(qz::Handle handle, uintptr_t id)
+{
+    return handle == window && timers.erase(id) > 0;
+}
 
 qz::Handle RecordingWindowSystem::getDC(qz::Handle handle) { return handle == window ? dc_ : 0; }
 

@@ -55,10 +55,10 @@ public:
     std::optional<qz::ToolbarCreation> toolbarCreation;
     uint32_t statusBarId = 0;
     std::string statusText;
-    std::vector<std::string> statusTexts;       // every text set, in order
-    std::vector<SentMessage> controlMessages;   // messages to the toolbar and status bar
-    std::vector<uint32_t> defaultProcessed;     // messages passed to default processing
-    std::map<uintptr_t, uint32_t> timers;       // running timers: id -> period
+    std::vector<std::string> statusTexts;      // every text set, in order
+    std::vector<SentMessage> controlMessages;  // messages to the toolbar and status bar
+    std::vector<uint32_t> defaultProcessed;    // messages passed to default processing
+    std::map<uintptr_t, uint32_t> timers;      // running timers: id -> period
     std::optional<int32_t> quitCode;
     int shown = 0;
     std::vector<uint32_t> surface;

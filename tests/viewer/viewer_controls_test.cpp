@@ -18,8 +18,8 @@ TEST_F(ViewerTest, CreateMakesTheToolbarWithTheStartButtonAndAnEmptyStatusBar)
     EXPECT_EQ(toolbar.style & qz::TBSTYLE_TOOLTIPS, qz::TBSTYLE_TOOLTIPS);
     EXPECT_EQ(toolbar.style & qz::WS_CHILD, qz::WS_CHILD);
     EXPECT_EQ(toolbar.bitmapCount, 21);
-    const std::array<int32_t, 4> sizes {toolbar.buttonWidth, toolbar.buttonHeight, toolbar.bitmapWidth,
-                                        toolbar.bitmapHeight};
+    const std::array<int32_t, 4> sizes {
+        toolbar.buttonWidth, toolbar.buttonHeight, toolbar.bitmapWidth, toolbar.bitmapHeight};
     EXPECT_EQ(sizes, (std::array<int32_t, 4> {24, 24, 24, 24}));
     ASSERT_EQ(toolbar.buttons.size(), 1u);
     EXPECT_EQ(toolbar.buttons[0].iBitmap, 0);
@@ -30,7 +30,7 @@ TEST_F(ViewerTest, CreateMakesTheToolbarWithTheStartButtonAndAnEmptyStatusBar)
     // The Start image is drawn in the first 24 columns of the strip; the other images are empty.
     std::vector<uint32_t> strip(21 * 24 * 24);
     ASSERT_EQ(GetBitmapBits(toolbar.bitmap, static_cast<int32_t>(strip.size() * 4), strip.data()),
-              static_cast<int32_t>(strip.size() * 4));
+        static_cast<int32_t>(strip.size() * 4));
     int drawn = 0, elsewhere = 0;
     for (size_t k = 0; k < strip.size(); ++k) ((k % (21 * 24)) < 24 ? drawn : elsewhere) += (strip[k] >> 24) != 0;
     EXPECT_GT(drawn, 100);
@@ -75,10 +75,9 @@ TEST_F(ViewerTest, TheToolbarTooltipIsTheStringOfItsCommand)
 TEST_F(ViewerTest, AHighlightedMenuItemShowsItsStringInTheStatusBar)
 {
     openWindow(header());
-    const std::pair<uint32_t, const char*> strings[] = {
-        {0xC00, "Start QZ3D engine"},    {0xC01, "View Size 640 x 320"}, {0xC02, "View Size 320 x 200"},
-        {0xC03, "View Size 640 x 200"},  {0xC04, "Exit Vaskell"},        {0xC05, "Cut to clipboard"},
-        {0xC06, "Copy to clipboard"},    {0xC07, "Paste from clipboard"}, {0xC08, "Help"},
+    const std::pair<uint32_t, const char*> strings[] = {{0xC00, "Start QZ3D engine"}, {0xC01, "View Size 640 x 320"},
+        {0xC02, "View Size 320 x 200"}, {0xC03, "View Size 640 x 200"}, {0xC04, "Exit Vaskell"},
+        {0xC05, "Cut to clipboard"}, {0xC06, "Copy to clipboard"}, {0xC07, "Paste from clipboard"}, {0xC08, "Help"},
         {0xC09, "About Quarzite3D"}};
     for (const auto& [id, text] : strings) {
         send(qz::WM_MENUSELECT, qz::MAKEWPARAM(id, qz::MF_HILITE), 0);
@@ -115,14 +114,15 @@ TEST(ViewerResources, TheMenuHasTheTextsLabelsAndGreyedItemOfTheTable)
     auto describe = [](const qz::PopupMenuResource& popup) {
         std::vector<std::string> items;
         for (const qz::MenuItemResource& item : popup.items)
-            items.push_back(item.separator ? std::string("-") : std::to_string(item.id) + (item.greyed ? " grey " : " ") + item.text);
+            items.push_back(item.separator ? std::string("-")
+                                           : std::to_string(item.id) + (item.greyed ? " grey " : " ") + item.text);
         return items;
     };
     EXPECT_EQ(describe(menu.popups[0]),
-              (std::vector<std::string> {"3072 &Start Quarzite3D\tCtrl+N", "3073 &Open\tCtrl+O", "3074 grey &Close", "-",
-                                         "3075 &Save\tCtrl+S", "-", "3076 E&xit\tAlt+F4"}));
+        (std::vector<std::string> {"3072 &Start Quarzite3D\tCtrl+N", "3073 &Open\tCtrl+O", "3074 grey &Close", "-",
+            "3075 &Save\tCtrl+S", "-", "3076 E&xit\tAlt+F4"}));
     EXPECT_EQ(describe(menu.popups[1]),
-              (std::vector<std::string> {"3077 Cut\tCtrl+X", "3078 Copy\tCtrl+C", "3079 Paste\tCtrl+V"}));
+        (std::vector<std::string> {"3077 Cut\tCtrl+X", "3078 Copy\tCtrl+C", "3079 Paste\tCtrl+V"}));
     EXPECT_EQ(describe(menu.popups[2]), (std::vector<std::string> {"3080 &Help\tF1", "-", "3081 &About"}));
     EXPECT_EQ(resources.strings.size(), 10u);
     EXPECT_EQ(resources.icons.at("PROGRAM").width, 24);

@@ -15,7 +15,8 @@ ViewerTest::ViewerTest()
     engine::viewer::viewerWindow() = engine::viewer::ViewerWindow();
     std::filesystem::create_directory(world());
     enginetest::Colours colours {};
-    for (size_t i = 0; i < 256; ++i) colours[i] = {static_cast<uint8_t>(i), static_cast<uint8_t>(i), static_cast<uint8_t>(i)};
+    for (size_t i = 0; i < 256; ++i)
+        colours[i] = {static_cast<uint8_t>(i), static_cast<uint8_t>(i), static_cast<uint8_t>(i)};
     colours[kRedIndex] = {0, 0, 255};
     write("world/palette.bmp", enginetest::bitmapFile(16, 16, std::vector<uint8_t>(256, 0), colours));
     write("world/gun1.bmp", enginetest::plainBitmap(64, 114, 3));
@@ -48,10 +49,10 @@ enginetest::TestMap ViewerTest::hall()
 void ViewerTest::writeWorld(const enginetest::TestMap& spec, const std::string& headerExtra)
 {
     write("world/hall.mpb", enginetest::mapFile(spec));
-    writeText("world/hall.hdr", "[Quarzite3D]\nmap=hall.mpb\nnumOverlays=2\nnumFloors=1\nnumCeilings=1\nnumWalls=1\n" +
-                                    headerExtra +
-                                    "\n[Overlays]\n1=gun1.bmp\n2=gun2.bmp\n[Floors]\n1=floor1.bmp\n"
-                                    "[Ceilings]\n1=beams.bmp\n[Walls]\n1=wall1.bmp\n");
+    writeText("world/hall.hdr",
+        "[Quarzite3D]\nmap=hall.mpb\nnumOverlays=2\nnumFloors=1\nnumCeilings=1\nnumWalls=1\n" + headerExtra +
+            "\n[Overlays]\n1=gun1.bmp\n2=gun2.bmp\n[Floors]\n1=floor1.bmp\n"
+            "[Ceilings]\n1=beams.bmp\n[Walls]\n1=wall1.bmp\n");
 }
 
 void ViewerTest::openWindow(const std::string& commandLine)

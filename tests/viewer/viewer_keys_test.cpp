@@ -81,7 +81,7 @@ TEST_F(ViewerKeysTest, TabAppendsThePositionAndShiftTabPlacesTheViewer)
     EXPECT_EQ(first.substr(8), qz::printZones({"hh:mm:ss", " 512", " 200", " 56", " 0"}).substr(8));
     EXPECT_EQ(second, qz::printZones({second.substr(0, 8), " 512", " 220", " 56", " 0"}) + "\n");
     EXPECT_TRUE(std::isdigit(first[0]) && std::isdigit(first[1]) && first[2] == ':' && std::isdigit(first[3]) &&
-                std::isdigit(first[4]) && first[5] == ':' && std::isdigit(first[6]) && std::isdigit(first[7]))
+        std::isdigit(first[4]) && first[5] == ':' && std::isdigit(first[6]) && std::isdigit(first[7]))
         << first;
 
     press(qz::VK_SHIFT);
@@ -136,12 +136,13 @@ TEST_F(ViewerKeysTest, NWritesTheFrameAsAnEightBitBitmapWhenReleased)
     EXPECT_EQ(readI32(bmp, 34), width * height);
     for (size_t offset = 38; offset < 54; offset += 4) EXPECT_EQ(readI32(bmp, offset), 0) << offset;
     EXPECT_EQ(std::vector<uint8_t>(bmp.begin() + 54 + 4 * kRedIndex, bmp.begin() + 58 + 4 * kRedIndex),
-              (std::vector<uint8_t> {0, 0, 255, 0}));
+        (std::vector<uint8_t> {0, 0, 255, 0}));
     EXPECT_EQ(std::vector<uint8_t>(bmp.begin() + 54 + 4 * 20, bmp.begin() + 58 + 4 * 20),
-              (std::vector<uint8_t> {20, 20, 20, 0}));
+        (std::vector<uint8_t> {20, 20, 20, 0}));
     for (int32_t row = 0; row < height; ++row)
         for (int32_t x = 0; x < width; x += 37)
-            ASSERT_EQ(bmp[static_cast<size_t>(1078 + row * width + x)], framePixel(x, height - 1 - row)) << x << "," << row;
+            ASSERT_EQ(bmp[static_cast<size_t>(1078 + row * width + x)], framePixel(x, height - 1 - row))
+                << x << "," << row;
 }
 
 TEST_F(ViewerKeysTest, AScreenshotNeverReplacesAnEarlierFile)

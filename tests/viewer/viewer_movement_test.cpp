@@ -11,10 +11,9 @@ using engine::viewer::kKeyZ;
 TEST_F(ViewerTest, HeldKeysStoreThirteenAndReleasedKeysZero)
 {
     openAndStart();
-    const std::pair<uint32_t, int32_t*> keys[] = {{qz::VK_UP, &viewer.upKey},       {qz::VK_DOWN, &viewer.downKey},
-                                                  {qz::VK_LEFT, &viewer.leftKey},   {qz::VK_RIGHT, &viewer.rightKey},
-                                                  {qz::VK_SHIFT, &viewer.shiftKey}, {kKeyA, &viewer.aKey},
-                                                  {kKeyZ, &viewer.zKey}};
+    const std::pair<uint32_t, int32_t*> keys[] = {{qz::VK_UP, &viewer.upKey}, {qz::VK_DOWN, &viewer.downKey},
+        {qz::VK_LEFT, &viewer.leftKey}, {qz::VK_RIGHT, &viewer.rightKey}, {qz::VK_SHIFT, &viewer.shiftKey},
+        {kKeyA, &viewer.aKey}, {kKeyZ, &viewer.zKey}};
     for (const auto& [key, flag] : keys) {
         press(key);
         EXPECT_EQ(*flag, 13) << key;

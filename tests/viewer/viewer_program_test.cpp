@@ -47,10 +47,8 @@ protected:
 
 TEST_F(ViewerProgramTest, StartAndTwentyTicksWithUpHeldWalkFourHundredUnitsAndDrawEveryTick)
 {
-    const qztest::ProgramResult result =
-        run({"--drive",
-             "command:0xC00 press:Tab release:Tab press:Up ticks:20 release:Up press:Tab release:Tab close",
-             "demo.hdr"});
+    const qztest::ProgramResult result = run({"--drive",
+        "command:0xC00 press:Tab release:Tab press:Up ticks:20 release:Up press:Tab release:Tab close", "demo.hdr"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const auto walked = positions();
     ASSERT_EQ(walked.size(), 2u) << qztest::readText(dir.file("Position.log"));
@@ -80,7 +78,8 @@ TEST_F(ViewerProgramTest, WithoutAHeaderStartReadsTheSettingsAndTheToolbarStarts
 TEST_F(ViewerProgramTest, ScaleShowsTheWindowLargerAndBadOptionsAreRefused)
 {
     const std::string picture = dir.file("window.png");
-    ASSERT_EQ(run({"--scale", "2", "--drive", "command:0xC00 ticks:1 grab:" + picture + " close", "demo.hdr"}).exitCode, 0);
+    ASSERT_EQ(
+        run({"--scale", "2", "--drive", "command:0xC00 ticks:1 grab:" + picture + " close", "demo.hdr"}).exitCode, 0);
     const QImage grabbed(QString::fromStdString(picture));
     EXPECT_EQ(grabbed.width(), 1300);
 

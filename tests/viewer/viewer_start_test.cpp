@@ -17,9 +17,9 @@ using engine::viewer::kCmdStart;
 TEST(HeaderNameFault, OnlyNamesEndingInHdrInAnyCasePass)
 {
     EXPECT_EQ(headerNameFault(""), std::nullopt) << "the settings name the header";
-    for (const char* good : {"a.hdr", "B.HDR", "maps/c.HdR", "HDR"}) EXPECT_EQ(headerNameFault(good), std::nullopt) << good;
-    EXPECT_EQ(headerNameFault("x.txt"),
-              "The file: x.txt is either missing or not a QZ3D header (.HDR) file.");
+    for (const char* good : {"a.hdr", "B.HDR", "maps/c.HdR", "HDR"})
+        EXPECT_EQ(headerNameFault(good), std::nullopt) << good;
+    EXPECT_EQ(headerNameFault("x.txt"), "The file: x.txt is either missing or not a QZ3D header (.HDR) file.");
     EXPECT_TRUE(headerNameFault("hd").has_value());
     EXPECT_TRUE(headerNameFault("demo.hdr ").has_value()) << "the command line is trimmed before, not here";
 }
@@ -112,7 +112,7 @@ TEST_F(ViewerTest, MessagesBeforeStartLeaveTheEngineUntouched)
     openWindow(header());
     ticks(3);
     for (uint32_t key : {qz::VK_PRIOR, qz::VK_SPACE, qz::VK_TAB, qz::VK_RETURN, engine::viewer::kKeyN,
-                         engine::viewer::kKeyC, qz::VK_UP})
+             engine::viewer::kKeyC, qz::VK_UP})
         tap(key);
     command(engine::viewer::kCmdCut);
     command(engine::viewer::kCmdCopy);
