@@ -29,26 +29,26 @@ ViewerTest::ViewerTest()
 
 enginetest::TestMap ViewerTest::hall()
 {
-    enginetest::TestMap spec;
+    enginetest::TestMap testMap;
     // Corners in the order that puts the inside of the hall in front of every wall.
     const int32_t corners[5][2] = {{0, 0}, {0, 2048}, {1024, 2048}, {1024, 0}, {0, 0}};
     for (int k = 0; k < 4; ++k) {
         engine::Node wall = enginetest::node(corners[k][0], corners[k][1], corners[k + 1][0], corners[k + 1][1]);
         wall.areaNext = k < 3 ? k + 1 : -1;
         wall.front = k < 3 ? k + 1 : 0;
-        spec.nodes.push_back(wall);
+        testMap.nodes.push_back(wall);
     }
-    spec.areas.push_back(enginetest::area(0, 0, 1024, 2048, 0, "Hall"));
-    spec.vx = 512;
-    spec.vy = 200;
-    spec.vz = 56;
-    spec.vd = 0;
-    return spec;
+    testMap.areas.push_back(enginetest::area(0, 0, 1024, 2048, 0, "Hall"));
+    testMap.vx = 512;
+    testMap.vy = 200;
+    testMap.vz = 56;
+    testMap.vd = 0;
+    return testMap;
 }
 
-void ViewerTest::writeWorld(const enginetest::TestMap& spec, const std::string& headerExtra)
+void ViewerTest::writeWorld(const enginetest::TestMap& testMap, const std::string& headerExtra)
 {
-    write("world/hall.mpb", enginetest::mapFile(spec));
+    write("world/hall.mpb", enginetest::mapFile(testMap));
     writeText("world/hall.hdr",
         "[Quarzite3D]\nmap=hall.mpb\nnumOverlays=2\nnumFloors=1\nnumCeilings=1\nnumWalls=1\n" + headerExtra +
             "\n[Overlays]\n1=gun1.bmp\n2=gun2.bmp\n[Floors]\n1=floor1.bmp\n"
