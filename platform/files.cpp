@@ -93,7 +93,7 @@ bool writeFileReplacing(const std::string& name, const std::vector<uint8_t>& byt
     std::string temp = name + ".~" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
-        *errorText = errorTextOf(errno);
+        if (errorText) *errorText = errorTextOf(errno);
         return false;
     }
     bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
@@ -108,7 +108,7 @@ bool writeFileReplacing(const std::string& name, const std::vector<uint8_t>& byt
     }
     if (!ok) {
         ::unlink(temp.c_str());
-        *errorText = errorTextOf(error);
+        if (errorText) *errorText = errorTextOf(error);
     }
     return ok;
 }

@@ -18,7 +18,8 @@ std::optional<std::vector<uint8_t>> readFileBytes(const std::string& name);
 
 // Replaces the file in one step: the bytes go to a new file in the same folder, which is then
 // renamed over the target, so a failed write leaves the old file as it was. On failure the text
-// of the error ("Path not found", "Permission denied", "Disk full", ...) is stored in errorText.
+// of the error ("Path not found", "Permission denied", "Disk full", ...) is stored in errorText
+// when one is given.
 bool writeFileReplacing(const std::string& name, const std::vector<uint8_t>& bytes, std::string* errorText);
 
 std::string currentDirectory();
