@@ -25,7 +25,7 @@ protected:
 
     std::string world() const { return file("world"); }
     std::string header() const { return world() + "/hall.hdr"; }
-    void writeWorld(const enginetest::TestMap& spec, const std::string& headerExtra = "");
+    void writeWorld(const enginetest::TestMap& testMap, const std::string& headerExtra = "");
     static enginetest::TestMap hall();
 
     // Runs the program entry with the command line; the recording loop returns at once.

@@ -92,9 +92,9 @@ TEST_F(ViewerTest, AAndZRaiseAndLowerTheEye)
 
 TEST_F(ViewerTest, GravityHoldsTheEyeAboveTheFloorOfTheArea)
 {
-    enginetest::TestMap spec = hall();
-    spec.globals.push_back(enginetest::global(12005, 1));
-    writeWorld(spec);
+    enginetest::TestMap testMap = hall();
+    testMap.globals.push_back(enginetest::global(12005, 1));
+    writeWorld(testMap);
     openAndStart();
     press(kKeyA);
     ticks(1);
