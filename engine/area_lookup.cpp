@@ -84,7 +84,7 @@ std::string findAreaName(int32_t index)
     const EngineState& s = state();
     if (index < 0 || index >= s.areaCount) return {};
     const Area& area = s.areas[static_cast<size_t>(index)];
-    return std::string(area.areaName, sizeof area.areaName);
+    return area.areaName.str();
 }
 
 }  // namespace engine

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "format/map_records.h"
 #include "platform/gdi.h"
 
 // The engine's one global state. Everything the exports, loaders, renderer and movement share
@@ -28,61 +29,18 @@ inline constexpr int32_t kSkyBytes = kSkyWidth * kSkyHeight;
 inline constexpr int32_t kOverlayRuns = 114;
 inline constexpr int32_t kOverlayRunBytes = 64;
 
-// wallFlags bits.
-inline constexpr int32_t kFlagTransparent = 1;
-inline constexpr int32_t kFlagHorzCycle = 2;
-inline constexpr int32_t kFlagVertCycle = 4;
-inline constexpr int32_t kFlagMultiTexture = 8;
-inline constexpr int32_t kFlagAnimated = 16;
-inline constexpr int32_t kFlagSky = 32;
-
 // partFlags of one wall-part pass.
 inline constexpr int32_t kPartFloor = 1;
 inline constexpr int32_t kPartCeiling = 2;
 inline constexpr int32_t kPartLowerClipBottom = 8;
 inline constexpr int32_t kPartRaiseClipTop = 16;
 
-// A tree node of the compiled map (the stored wall record without tStart/tEnd).
-struct Node {
-    int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    int32_t back = 0, front = 0;
-    int32_t floorHtBegin = 0, floorHtEnd = 0, ceilHtBegin = 0, ceilHtEnd = 0;
-    int32_t xo = 0, yo = 0;
-    int32_t txrWall = 0, txrFFloor = 0, txrFCeil = 0, txrBFloor = 0, txrBCeil = 0;
-    int32_t length = 0;
-    int32_t areaFirst = 0, areaNext = 0, areaNum = 0;
-    int32_t wallFlags = 0;
-    int32_t spareL[4] = {};
-    double wallID = 0.0;
-    double spareD[3] = {};
-};
-
-struct Area {
-    int32_t areaFirstWall = 0;
-    int32_t areaSqArea = 0;
-    int32_t areaFLAGS = 0;
-    int32_t areaBbTop = 0, areaBbLeft = 0, areaBbBottom = 0, areaBbRight = 0;
-    int32_t areaFloorHtBegin = 0, areaFloorHtEnd = 0, areaCeilHtBegin = 0, areaCeilHtEnd = 0;
-    int32_t spareA1 = 0, spareA2 = 0;
-    int16_t spareA3 = 0;
-    char areaName[16] = {};
-    int32_t spareA4 = 0;
-    double spareA5 = 0.0, spareA6 = 0.0;
-};
-
-struct Viewpoint {
-    char name[16] = {};
-    int32_t x = 0, y = 0, z = 0;
-    int32_t spareV1 = 0;
-    double spareV[4] = {};
-};
-
-struct GlobalValue {
-    double globalID = 0.0;
-    char globalName[16] = {};
-    double globalValue = 0.0;
-    double spareG[4] = {};
-};
+// The world's records are the map file's own; a tree node is a compiled wall record, whose
+// tStart/tEnd and nextLineseg the engine does not use.
+using Node = mapfile::BspNode;
+using mapfile::Area;
+using mapfile::MapGlobals;
+using mapfile::Viewpoint;
 
 // A transparent wall column queued during the tree walk and drawn after it.
 struct DeferredColumn {
@@ -140,7 +98,7 @@ struct EngineState {
     int32_t areaCount = 0;
     std::vector<Viewpoint> viewpoints = std::vector<Viewpoint>(kMaxViewpoints);
     int32_t viewpointCount = 0;
-    std::vector<GlobalValue> globals = std::vector<GlobalValue>(kMaxGlobals);
+    std::vector<MapGlobals> globals = std::vector<MapGlobals>(kMaxGlobals);
     int32_t globalCount = 0;
     int32_t highestWallTexture = -1;
     double mapIdentifier = 0.0;

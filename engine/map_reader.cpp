@@ -5,215 +5,82 @@
 #include <utility>
 
 #include "engine/saturating.h"
-#include "platform/bytes.h"
+#include "format/map_file_layout.h"
+#include "format/map_file_reader.h"
 #include "platform/numbers.h"
 
 namespace engine {
 
 namespace {
 
-constexpr size_t kFileHeaderBytes = 64;
-constexpr size_t kDirectoryEntryBytes = 64;
-constexpr size_t kWallHeadBytes = 26;
-constexpr size_t kWallRecordBytes = 148;
-constexpr size_t kViewpointBytes = 64;
-constexpr size_t kAreaBytes = 90;
-constexpr size_t kGlobalBytes = 64;
-
-enum BlockType : int32_t { kWalls = 1, kViewpoints = 2, kAreas = 3, kGlobals = 4, kCompiledWalls = 8 };
-
 std::string text(long long n) { return qz::decimal(n); }
 
-Node readNode(qz::ByteReader& in)
+const char* blockName(int32_t type)
 {
-    Node n;
-    n.x1 = in.i32();
-    n.y1 = in.i32();
-    n.x2 = in.i32();
-    n.y2 = in.i32();
-    n.floorHtBegin = in.i32();
-    n.floorHtEnd = in.i32();
-    n.ceilHtBegin = in.i32();
-    n.ceilHtEnd = in.i32();
-    n.xo = in.i32();
-    n.yo = in.i32();
-    n.txrWall = in.i32();
-    n.txrFFloor = in.i32();
-    n.txrFCeil = in.i32();
-    n.txrBFloor = in.i32();
-    n.txrBCeil = in.i32();
-    n.back = in.i32();
-    n.front = in.i32();
-    in.f64();  // tStart: the engine draws the piece by its end points
-    in.f64();  // tEnd
-    n.wallFlags = in.i32();
-    n.areaNum = in.i32();
-    n.areaFirst = in.i32();
-    n.areaNext = in.i32();
-    for (int32_t& spare : n.spareL) spare = in.i32();
-    n.wallID = in.f64();
-    for (double& spare : n.spareD) spare = in.f64();
-    double dx = static_cast<double>(n.x2) - n.x1, dy = static_cast<double>(n.y2) - n.y1;
-    n.length = saturatingLong(std::sqrt(dx * dx + dy * dy));
-    return n;
+    switch (type) {
+    case mapfile::kBlockViewpoints: return "viewpoint block";
+    case mapfile::kBlockAreas: return "area block";
+    case mapfile::kBlockGlobals: return "global block";
+    default: return "wall block";
+    }
 }
 
-Viewpoint readViewpoint(qz::ByteReader& in)
+std::string describe(const mapfile::MapFileFault& fault)
 {
-    Viewpoint v;
-    in.raw(v.name, sizeof v.name);
-    v.x = in.i32();
-    v.y = in.i32();
-    v.z = in.i32();
-    v.spareV1 = in.i32();
-    for (double& spare : v.spareV) spare = in.f64();
-    return v;
+    using Kind = mapfile::MapFileFault::Kind;
+    std::string block = std::string(blockName(fault.blockType)) + " (directory entry " + text(fault.entry) + ")";
+    switch (fault.kind) {
+    case Kind::ShortHeader: return "the file header is shorter than 64 bytes";
+    case Kind::EntryOutside: return "directory entry " + text(fault.entry) + " lies outside the file";
+    case Kind::BlockOutside: return "the " + block + " lies outside the file";
+    case Kind::CountOutside:
+        return "the " + block + " holds " + text(fault.count) + " records, outside 0.." + text(fault.limit);
+    case Kind::RecordOutside: return "record " + text(fault.record) + " of the " + block + " lies outside the file";
+    }
+    return "the file cannot be read";
 }
 
-Area readArea(qz::ByteReader& in)
+// The entry of the last wall block in the directory, for the faults found after reading.
+int32_t wallBlockEntry(const mapfile::MapFileContents& contents)
 {
-    Area a;
-    a.areaFirstWall = in.i32();
-    a.areaSqArea = in.i32();
-    a.areaFLAGS = in.i32();
-    a.areaBbTop = in.i32();
-    a.areaBbLeft = in.i32();
-    a.areaBbBottom = in.i32();
-    a.areaBbRight = in.i32();
-    a.areaFloorHtBegin = in.i32();
-    a.areaFloorHtEnd = in.i32();
-    a.areaCeilHtBegin = in.i32();
-    a.areaCeilHtEnd = in.i32();
-    a.spareA1 = in.i32();
-    a.spareA2 = in.i32();
-    a.spareA3 = in.i16();
-    in.raw(a.areaName, sizeof a.areaName);
-    a.spareA4 = in.i32();
-    a.spareA5 = in.f64();
-    a.spareA6 = in.f64();
-    return a;
+    int32_t entry = 0;
+    for (size_t k = 0; k < contents.directory.size(); ++k) {
+        int32_t type = contents.directory[k].type;
+        if (type == mapfile::kBlockWalls || type == mapfile::kBlockCompiledWalls) entry = static_cast<int32_t>(k) + 1;
+    }
+    return entry;
 }
 
-GlobalValue readGlobal(qz::ByteReader& in)
+MapReadResult refuse(std::string fault)
 {
-    GlobalValue g;
-    g.globalID = in.f64();
-    in.raw(g.globalName, sizeof g.globalName);
-    g.globalValue = in.f64();
-    for (double& spare : g.spareG) spare = in.f64();
-    return g;
+    MapReadResult result;
+    result.fault = std::move(fault);
+    return result;
 }
-
-class MapParser {
-public:
-    explicit MapParser(const std::vector<uint8_t>& bytes) : bytes_(bytes), in_(bytes) {}
-
-    MapReadResult parse()
-    {
-        MapReadResult result;
-        if (bytes_.size() < kFileHeaderBytes) return refuse("the file header is shorter than 64 bytes");
-        in_.seek(8);
-        auto entryCount = static_cast<int16_t>(static_cast<uint32_t>(in_.i32()) & 0xFFFF);
-        int64_t directoryOffset = int64_t(in_.i32()) - 1;
-        for (int32_t entry = 1; entry <= entryCount; ++entry, directoryOffset += kDirectoryEntryBytes) {
-            if (!fits(directoryOffset, kDirectoryEntryBytes))
-                return refuse("directory entry " + text(entry) + " lies outside the file");
-            in_.seek(directoryOffset);
-            int32_t type = in_.i32();
-            int64_t blockOffset = int64_t(in_.i32()) - 1;
-            std::string fault = readBlock(type, blockOffset, entry, result.contents);
-            if (!fault.empty()) return refuse(fault);
-        }
-        if (result.contents.walls) {
-            std::string fault = treeFault(result.contents.walls->nodes);
-            if (!fault.empty()) return refuse(fault);
-        }
-        return result;
-    }
-
-private:
-    static MapReadResult refuse(std::string fault) { return {MapContents {}, std::move(fault)}; }
-
-    bool fits(int64_t offset, int64_t count) const
-    {
-        return offset >= 0 && count >= 0 && offset <= static_cast<int64_t>(bytes_.size()) &&
-               count <= static_cast<int64_t>(bytes_.size()) - offset;
-    }
-
-    // Reads the count at blockOffset + headBytes - 4 and positions the reader at the first record.
-    std::string checkRecords(const std::string& block, int64_t blockOffset, size_t headBytes, size_t recordBytes,
-                             int32_t limit, int32_t& count)
-    {
-        if (!fits(blockOffset, static_cast<int64_t>(headBytes))) return "the " + block + " lies outside the file";
-        in_.seek(blockOffset);
-        count = in_.i32();
-        if (count < 0 || count > limit)
-            return "the " + block + " holds " + text(count) + " records, outside 0.." + text(limit);
-        int64_t first = blockOffset + static_cast<int64_t>(headBytes);
-        for (int32_t k = 0; k < count; ++k) {
-            if (!fits(first + int64_t(k) * static_cast<int64_t>(recordBytes), static_cast<int64_t>(recordBytes)))
-                return "record " + text(k) + " of the " + block + " lies outside the file";
-        }
-        return {};
-    }
-
-    std::string readBlock(int32_t type, int64_t blockOffset, int32_t entry, MapContents& contents)
-    {
-        std::string where = " (directory entry " + text(entry) + ")";
-        int32_t count = 0;
-        std::string fault;
-        switch (type) {
-        case kWalls:
-        case kCompiledWalls: {
-            fault = checkRecords("wall block" + where, blockOffset, kWallHeadBytes, kWallRecordBytes, kMaxNodes, count);
-            if (!fault.empty()) return fault;
-            WallBlock walls;
-            walls.vx = in_.f64();
-            walls.vy = in_.f64();
-            walls.vz = in_.i32();
-            walls.vd = in_.i16();
-            if (!std::isfinite(walls.vx) || !std::isfinite(walls.vy))
-                return "the wall block" + where + " holds a viewer start that is not a number";
-            walls.nodes.reserve(static_cast<size_t>(count));
-            for (int32_t k = 0; k < count; ++k) {
-                walls.nodes.push_back(readNode(in_));
-                walls.highestTexture = std::max(walls.highestTexture, walls.nodes.back().txrWall);
-            }
-            contents.walls = std::move(walls);
-            return {};
-        }
-        case kViewpoints:
-            fault = checkRecords("viewpoint block" + where, blockOffset, 4, kViewpointBytes, kMaxViewpoints, count);
-            if (fault.empty()) contents.viewpoints = readRecords(count, readViewpoint);
-            return fault;
-        case kAreas:
-            fault = checkRecords("area block" + where, blockOffset, 4, kAreaBytes, kMaxAreas, count);
-            if (fault.empty()) contents.areas = readRecords(count, readArea);
-            return fault;
-        case kGlobals:
-            fault = checkRecords("global block" + where, blockOffset, 4, kGlobalBytes, kMaxGlobals, count);
-            if (fault.empty()) contents.globals = readRecords(count, readGlobal);
-            return fault;
-        default: return {};
-        }
-    }
-
-    template <typename T>
-    std::vector<T> readRecords(int32_t count, T (*read)(qz::ByteReader&))
-    {
-        std::vector<T> records;
-        records.reserve(static_cast<size_t>(count));
-        for (int32_t k = 0; k < count; ++k) records.push_back(read(in_));
-        return records;
-    }
-
-    const std::vector<uint8_t>& bytes_;
-    qz::ByteReader in_;
-};
 
 }  // namespace
 
-MapReadResult readMapContents(const std::vector<uint8_t>& bytes) { return MapParser(bytes).parse(); }
+MapReadResult readMapContents(const std::vector<uint8_t>& bytes)
+{
+    const mapfile::TableLimits limits {kMaxNodes, kMaxViewpoints, kMaxAreas, kMaxGlobals};
+    mapfile::MapFileRead read = mapfile::readMapFile(bytes, limits, mapfile::EntryCount::LowWord);
+    if (read.fault) return refuse(describe(*read.fault));
+    MapReadResult result;
+    result.contents = std::move(read.contents);
+    if (auto& walls = result.contents.wallBlock) {
+        if (!std::isfinite(walls->viewer.vx) || !std::isfinite(walls->viewer.vy))
+            return refuse("the wall block (directory entry " + text(wallBlockEntry(result.contents)) +
+                          ") holds a viewer start that is not a number");
+        for (Node& n : walls->walls) {
+            double dx = static_cast<double>(n.x2) - n.x1, dy = static_cast<double>(n.y2) - n.y1;
+            n.length = saturatingLong(std::sqrt(dx * dx + dy * dy));
+            result.highestTexture = std::max(result.highestTexture, n.txrWall);
+        }
+        std::string fault = treeFault(walls->walls);
+        if (!fault.empty()) return refuse(fault);
+    }
+    return result;
+}
 
 std::string treeFault(const std::vector<Node>& nodes)
 {

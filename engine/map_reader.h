@@ -1,34 +1,20 @@
 #pragma once
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/engine_state.h"
+#include "format/map_file_contents.h"
 
-// Reads the blocks of a binary map file (.mpb) for the engine, checking every count, position and
-// tree link against the file and the tables, so that a damaged file is refused as a whole.
+// Reads a binary map file (.mpb) for the engine: the map file's own checks with the engine's
+// tables as limits, then the engine's: a viewer start that is a number and tree links that form a
+// tree. A damaged file is refused as a whole.
 namespace engine {
 
-struct WallBlock {
-    std::vector<Node> nodes;
-    double vx = 0.0, vy = 0.0;
-    int32_t vz = 0;
-    int16_t vd = 0;
-    int32_t highestTexture = -1;
-};
-
-// The blocks the file holds; a kind the file lacks stays empty (the engine keeps its old table).
-struct MapContents {
-    std::optional<WallBlock> walls;
-    std::optional<std::vector<Viewpoint>> viewpoints;
-    std::optional<std::vector<Area>> areas;
-    std::optional<std::vector<GlobalValue>> globals;
-};
-
 struct MapReadResult {
-    MapContents contents;
-    std::string fault;  // empty when the file was read; otherwise names the block and record
+    mapfile::MapFileContents contents;  // node lengths computed
+    int32_t highestTexture = -1;        // the greatest txrWall of the nodes read, -1 without any
+    std::string fault;                  // empty when the file was read; otherwise names the block and record
 };
 
 MapReadResult readMapContents(const std::vector<uint8_t>& bytes);

@@ -124,7 +124,7 @@ void DrawFrontFace(const FrameContext& frame, int32_t n)
     if (!face) return;
 
     WallPart part;
-    part.kind = (node.wallFlags & kFlagTransparent) ? PassKind::Transparent : PassKind::Wall;
+    part.kind = (node.wallFlags & mapfile::kWallTransparent) ? PassKind::Transparent : PassKind::Wall;
     part.firstColumn = face->firstColumn;
     part.endColumn = face->endColumn;
     part.d = face->d;
@@ -135,11 +135,11 @@ void DrawFrontFace(const FrameContext& frame, int32_t n)
 
     s.currentFlags = node.wallFlags;
     part.texture = textureByNumber(s.wallTextures, node.txrWall, s.checkerboard);
-    if (node.wallFlags & kFlagAnimated) {
+    if (node.wallFlags & mapfile::kWallAnimated) {
         const int32_t frames = static_cast<int32_t>(s.animTextures.size());
         part.texture = textureByNumber(s.animTextures, roundClamped(s.animPhase, -1, frames) + 1, s.checkerboard);
     }
-    if (node.wallFlags & kFlagMultiTexture) {
+    if (node.wallFlags & mapfile::kWallMultiTexture) {
         part.multiTexture = true;
         for (size_t k = 0; k < part.stackedTextures.size(); ++k) {
             const uint8_t* texture = s.animationSets[0][k];
@@ -150,10 +150,10 @@ void DrawFrontFace(const FrameContext& frame, int32_t n)
     // The scroll counter moves once for every cycling face drawn.
     part.columnOffset = lowByte(node.xo);
     part.rowOffset = lowByte(node.yo);
-    if (node.wallFlags & kFlagVertCycle) {
+    if (node.wallFlags & mapfile::kWallVertCycle) {
         s.scrollPhase = static_cast<int16_t>((s.scrollPhase - 1) & 127);
         part.rowOffset = s.scrollPhase;
-    } else if (node.wallFlags & kFlagHorzCycle) {
+    } else if (node.wallFlags & mapfile::kWallHorzCycle) {
         s.scrollPhase = static_cast<int16_t>((s.scrollPhase - 1) & 127);
         part.columnOffset = s.scrollPhase;
     }

@@ -63,7 +63,7 @@ void DrawFlatSpan(const FrameContext& frame, const FlatSide& flats, int32_t x, i
     const EngineState& s = frame.state;
     uint8_t* destination = s.frameBuffer + s.rowOffset[static_cast<size_t>(y)] + x;
     const bool ceiling = kind == SpanKind::Ceiling;
-    if (ceiling && (s.currentFlags & kFlagSky) && s.skyImage) {
+    if (ceiling && (s.currentFlags & mapfile::kWallSkyCeiling) && s.skyImage) {
         drawSkySpan(frame, destination, x, y, count);
         return;
     }

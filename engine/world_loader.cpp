@@ -25,7 +25,7 @@ int32_t replaceRecords(std::vector<T>& table, const std::vector<T>& records)
 void deriveFromGlobals(EngineState& s)
 {
     for (int32_t k = 0; k < s.globalCount; ++k) {
-        const GlobalValue& g = s.globals[static_cast<size_t>(k)];
+        const MapGlobals& g = s.globals[static_cast<size_t>(k)];
         if (g.globalID == kMapIdentifier) s.mapIdentifier = g.globalValue;
         if (g.globalID == kMaxStepHeight) s.maxStepHeight = saturatingLong(g.globalValue);
         if (g.globalID == kGravity) s.gravity = saturatingInteger(g.globalValue);
@@ -47,21 +47,22 @@ bool LoadWorld(const std::string& mapName)
                        qz::kMsgCritical);
         return false;
     }
-    applyMapContents(read.contents);
+    applyMapContents(read);
     return true;
 }
 
-void applyMapContents(const MapContents& contents)
+void applyMapContents(const MapReadResult& read)
 {
     EngineState& s = state();
-    if (const auto& walls = contents.walls) {
-        s.nodeCount = replaceRecords(s.nodes, walls->nodes);
-        s.highestWallTexture = walls->highestTexture;
-        s.viewX = walls->vx;
-        s.viewY = walls->vy;
-        s.eyeZ = walls->vz;
+    const mapfile::MapFileContents& contents = read.contents;
+    if (const auto& walls = contents.wallBlock) {
+        s.nodeCount = replaceRecords(s.nodes, walls->walls);
+        s.highestWallTexture = read.highestTexture;
+        s.viewX = walls->viewer.vx;
+        s.viewY = walls->viewer.vy;
+        s.eyeZ = walls->viewer.vz;
         // Angles index the 129-entry tables: a start direction outside 0..127 is taken modulo 128.
-        s.viewAngle = static_cast<int16_t>(walls->vd & 127);
+        s.viewAngle = static_cast<int16_t>(walls->viewer.vd & 127);
         s.lookOffset = 0;
     }
     if (contents.viewpoints) s.viewpointCount = replaceRecords(s.viewpoints, *contents.viewpoints);

@@ -11,6 +11,6 @@ bool LoadWorld(const std::string& mapName);
 
 // Puts the blocks into the world tables (a kind the map lacks keeps its old table), sets the
 // viewer start, and derives the map identifier, maximum step height and gravity from the globals.
-void applyMapContents(const MapContents& contents);
+void applyMapContents(const MapReadResult& read);
 
 }  // namespace engine

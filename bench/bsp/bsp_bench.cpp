@@ -7,37 +7,28 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "editor/bsp/bsp_builder.h"
 #include "editor/model/clsMap.h"
-#include "platform/message_box.h"
 #include "tests/support/room_map_generator.h"
 
 namespace {
 
-int ignoreMessage(const std::string&, const std::string&, int) { return qz::kMsgResultOk; }
-
-// The records a compile of the map needs, taken from the builder's refusal when they are more than
-// a compiled map holds.
-int32_t recordsNeeded(clsMap& map)
+std::vector<Wall> wallsOf(const clsMap& map)
 {
-    int32_t needed = 0;
-    qz::MessageSink previous = qz::setMessageSink([&](const std::string& text, const std::string&, int) {
-        std::sscanf(text.c_str(), "The BSP tree of this map needs %d", &needed);
-        return qz::kMsgResultOk;
-    });
-    bool compiled = map.createBSP();
-    qz::setMessageSink(previous);
-    return compiled ? map.numTreeSegs : needed;
+    std::vector<Wall> walls;
+    for (int32_t i = 0; i < map.numWalls; ++i) walls.push_back(map.wallRecord(i));
+    return walls;
 }
 
 void compile(benchmark::State& state, int32_t crossingLines)
 {
     clsMap map;
     qzgen::generateRoomMap(map, {.walls = static_cast<int32_t>(state.range(0)), .seed = 2024, .crossingLines = crossingLines});
-    int32_t records = recordsNeeded(map);
-    qz::MessageSink previous = qz::setMessageSink(ignoreMessage);
-    for (auto _ : state) benchmark::DoNotOptimize(map.createBSP());
-    qz::setMessageSink(previous);
+    const std::vector<Wall> walls = wallsOf(map);
+    int32_t records = bsp::buildBspTree(walls).recordsNeeded;
+    for (auto _ : state) benchmark::DoNotOptimize(bsp::buildBspTree(walls));
     state.counters["records"] = records;
     state.counters["fits"] = records <= clsMap::kWallSlots;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/model/outcome.h"
 #include "editor/model/map_shell.h"
 #include "editor/model/picture_surface.h"
 #include "editor/model/records.h"
@@ -14,7 +15,7 @@
 //
 // The implementation is spread over one file per concern: tables and buffers (clsMap_tables.cpp),
 // the binary file (clsMap_file.cpp), geometry (clsMap_geometry.cpp), drawing and hit tests
-// (clsMap_drawing.cpp) and the BSP builder (editor/bsp/clsMap_bsp.cpp).
+// (clsMap_drawing.cpp) and the compile (editor/bsp/clsMap_bsp.cpp).
 class clsMap {
 public:
     static constexpr int32_t kWallSlots = 2001;
@@ -99,8 +100,8 @@ public:
     }
 
     // ---- binary map file ----
-    bool WriteNewMPB(const std::string& fileName, bool compileFlag);
-    bool ReadNewMPB(const std::string& fileName);
+    Outcome WriteNewMPB(const std::string& fileName, bool compileFlag);
+    Outcome ReadNewMPB(const std::string& fileName);
 
     // ---- geometry editing ----
     void splitWall(int32_t toBeSplit, int16_t numSplits);
@@ -130,16 +131,14 @@ public:
     void calcOffset(double offXPerc, double offYPerc);
     void listLines();
 
-    // ---- BSP builder (compiled wall list) ----
+    // ---- BSP compile (compiled wall list) ----
+    // The compiled list of the last successful createBSP: numTreeSegs records, root first; treeRoot
+    // is the index the root was built at. A map needing more records than the list holds is
+    // refused with the message to show, and the list is left empty.
     int32_t numTreeSegs = 0;
     int32_t treeRoot = 0;
-    bool createBSP();
+    Outcome createBSP();
     void polishNextSeg();
-    bool compileBSP();
-    int32_t selectBSPTree(int32_t pLineSegHead, int32_t pCurrentTree, int32_t& pParentsChildPointer);
-    int32_t buildBSPTree(int32_t pLineSegHead, int32_t pRootLine, int32_t pCurrentTree);
-    void DupTreeSeg(int32_t sourceNum, int32_t destNum);
-    void adjustT();
     BspNode& treeSeg(int32_t index);
     const BspNode& treeSeg(int32_t index) const;
 

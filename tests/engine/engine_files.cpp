@@ -3,47 +3,10 @@
 #include <cstring>
 
 #include "engine/initialisation.h"
+#include "format/map_file_writer.h"
 #include "platform/bytes.h"
 
 namespace enginetest {
-
-namespace {
-
-void fixedText(qz::ByteWriter& out, const char (&text)[16]) { out.raw(text, 16); }
-
-void writeNode(qz::ByteWriter& out, const engine::Node& n)
-{
-    for (int32_t v : {n.x1, n.y1, n.x2, n.y2, n.floorHtBegin, n.floorHtEnd, n.ceilHtBegin, n.ceilHtEnd, n.xo, n.yo,
-                      n.txrWall, n.txrFFloor, n.txrFCeil, n.txrBFloor, n.txrBCeil, n.back, n.front})
-        out.i32(v);
-    out.f64(0.0);
-    out.f64(1.0);
-    for (int32_t v : {n.wallFlags, n.areaNum, n.areaFirst, n.areaNext}) out.i32(v);
-    for (int32_t v : n.spareL) out.i32(v);
-    out.f64(n.wallID);
-    for (double v : n.spareD) out.f64(v);
-}
-
-void writeArea(qz::ByteWriter& out, const engine::Area& a)
-{
-    for (int32_t v : {a.areaFirstWall, a.areaSqArea, a.areaFLAGS, a.areaBbTop, a.areaBbLeft, a.areaBbBottom,
-                      a.areaBbRight, a.areaFloorHtBegin, a.areaFloorHtEnd, a.areaCeilHtBegin, a.areaCeilHtEnd,
-                      a.spareA1, a.spareA2})
-        out.i32(v);
-    out.i16(a.spareA3);
-    fixedText(out, a.areaName);
-    out.i32(a.spareA4);
-    out.f64(a.spareA5);
-    out.f64(a.spareA6);
-}
-
-void copyName(char (&target)[16], const std::string& name)
-{
-    std::memset(target, ' ', 16);
-    std::memcpy(target, name.data(), std::min<size_t>(name.size(), 16));
-}
-
-}  // namespace
 
 std::vector<uint8_t> bitmapFile(int32_t width, int32_t height, const std::vector<uint8_t>& pixels,
                                 const Colours& colours)
@@ -87,52 +50,17 @@ std::vector<uint8_t> plainBitmap(int32_t width, int32_t height, uint8_t index)
 
 std::vector<uint8_t> mapFile(const TestMap& testMap)
 {
-    qz::ByteWriter out;
-    out.raw("QZ3D", 4);
-    out.i32(testMap.version);
-    out.i32(4);
-    out.i32(0);  // directory position, patched below
-    out.zeros(48);
-
-    std::vector<std::pair<int32_t, int32_t>> entries;  // type, 1-based position
-    entries.push_back({testMap.wallType, static_cast<int32_t>(out.size() + 1)});
-    out.i32(static_cast<int32_t>(testMap.nodes.size()));
-    out.f64(testMap.vx);
-    out.f64(testMap.vy);
-    out.i32(testMap.vz);
-    out.i16(testMap.vd);
-    for (const engine::Node& n : testMap.nodes) writeNode(out, n);
-
-    entries.push_back({2, static_cast<int32_t>(out.size() + 1)});
-    out.i32(static_cast<int32_t>(testMap.viewpoints.size()));
-    for (const engine::Viewpoint& v : testMap.viewpoints) {
-        fixedText(out, v.name);
-        for (int32_t value : {v.x, v.y, v.z, v.spareV1}) out.i32(value);
-        for (double value : v.spareV) out.f64(value);
-    }
-    if (testMap.withAreas) {
-        entries.push_back({3, static_cast<int32_t>(out.size() + 1)});
-        out.i32(static_cast<int32_t>(testMap.areas.size()));
-        for (const engine::Area& a : testMap.areas) writeArea(out, a);
-    }
-    if (testMap.withGlobals) {
-        entries.push_back({4, static_cast<int32_t>(out.size() + 1)});
-        out.i32(static_cast<int32_t>(testMap.globals.size()));
-        for (const engine::GlobalValue& g : testMap.globals) {
-            out.f64(g.globalID);
-            fixedText(out, g.globalName);
-            out.f64(g.globalValue);
-            for (double value : g.spareG) out.f64(value);
-        }
-    }
-    out.patchI32(8, static_cast<int32_t>(entries.size()));
-    out.patchI32(12, static_cast<int32_t>(out.size() + 1));
-    for (auto [type, position] : entries) {
-        out.i32(type);
-        out.i32(position);
-        out.zeros(56);
-    }
-    return out.bytes();
+    mapfile::MapFileContents contents;
+    mapfile::WallBlock& walls = contents.wallBlock.emplace();
+    walls.type = testMap.wallType;
+    walls.viewer = {testMap.vx, testMap.vy, testMap.vz, testMap.vd};
+    walls.walls = testMap.nodes;
+    contents.viewpoints = testMap.viewpoints;
+    if (testMap.withAreas) contents.areas = testMap.areas;
+    if (testMap.withGlobals) contents.globals = testMap.globals;
+    std::vector<uint8_t> bytes = mapfile::writeMapFile(contents);
+    patchI32(bytes, 4, testMap.version);
+    return bytes;
 }
 
 size_t directoryOffset(const std::vector<uint8_t>& file) { return static_cast<size_t>(readI32(file, 12) - 1); }
@@ -149,6 +77,7 @@ engine::Node node(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool solid)
     n.ceilHtBegin = 64;
     n.ceilHtEnd = 128;
     n.txrWall = n.txrFFloor = n.txrFCeil = n.txrBFloor = n.txrBCeil = 1;
+    n.tEnd = 1.0;
     n.areaNext = -1;
     return n;
 }
@@ -166,16 +95,16 @@ engine::Area area(int32_t left, int32_t top, int32_t right, int32_t bottom, int3
     a.areaFloorHtEnd = 16;
     a.areaCeilHtBegin = 64;
     a.areaCeilHtEnd = 128;
-    copyName(a.areaName, name);
+    a.areaName.assign(name);
     return a;
 }
 
-engine::GlobalValue global(double id, double value)
+engine::MapGlobals global(double id, double value)
 {
-    engine::GlobalValue g;
+    engine::MapGlobals g;
     g.globalID = id;
     g.globalValue = value;
-    copyName(g.globalName, "G" + std::to_string(static_cast<int>(id)));
+    g.globalName.assign("G" + std::to_string(static_cast<int>(id)));
     return g;
 }
 

@@ -28,7 +28,7 @@ struct TestMap {
     std::vector<engine::Node> nodes;
     std::vector<engine::Viewpoint> viewpoints;
     std::vector<engine::Area> areas;
-    std::vector<engine::GlobalValue> globals;
+    std::vector<engine::MapGlobals> globals;
     double vx = 0.0, vy = 0.0;
     int32_t vz = 64;
     int16_t vd = 0;
@@ -50,7 +50,7 @@ size_t directoryOffset(const std::vector<uint8_t>& file);
 engine::Node node(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool solid = true);
 engine::Area area(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t firstWall,
                   const std::string& name = "Room");
-engine::GlobalValue global(double id, double value);
+engine::MapGlobals global(double id, double value);
 
 // A closed rectangle of four solid nodes (indexes first .. first + 3, chained by areaNext) and
 // its area with the given floor and ceiling heights.

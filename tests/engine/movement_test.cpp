@@ -15,7 +15,7 @@ protected:
     {
         engine::MapReadResult read = engine::readMapContents(mapFile(testMap));
         ASSERT_EQ(read.fault, "");
-        engine::applyMapContents(read.contents);
+        engine::applyMapContents(read);
     }
     void place(double x, double y, int16_t angle)
     {

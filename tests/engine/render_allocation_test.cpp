@@ -45,13 +45,13 @@ TEST_F(FrameAllocations, FramesWithEveryKindOfPartAllocateNothing)
     s().overlayImages[0].assign(114 * 64, 3);
     s().showSnow = 1;
     engine::Node grate = solidWall(-64, 32, 64, 32, -16, 16);
-    grate.wallFlags = engine::kFlagTransparent;
+    grate.wallFlags = mapfile::kWallTransparent;
     engine::Node step = solidWall(-96, 48, 96, 48, -16, 64);
     step.floorHtEnd = 0;
     step.ceilHtBegin = 40;  // an opening: lower and upper parts, back flats
-    step.wallFlags = engine::kFlagSky | engine::kFlagVertCycle | engine::kFlagAnimated;
+    step.wallFlags = mapfile::kWallSkyCeiling | mapfile::kWallVertCycle | mapfile::kWallAnimated;
     engine::Node back = solidWall(-200, 90, 200, 90, 0, 40);
-    back.wallFlags = engine::kFlagMultiTexture;
+    back.wallFlags = mapfile::kWallMultiTexture;
     addNode(grate);
     addNode(step);
     addNode(back);

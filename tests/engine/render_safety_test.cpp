@@ -82,7 +82,7 @@ TEST_F(RenderSafety, ExtremeWorldsDrawOnlyTexels)
             node.ceilHtEnd = huge ? height(random) : small(random);
             node.xo = height(random);
             node.yo = height(random);
-            node.wallFlags = flags(random) & ~engine::kFlagSky;
+            node.wallFlags = flags(random) & ~mapfile::kWallSkyCeiling;
             node.front = n + 1 < 6 && n % 2 == 0 ? n + 1 : 0;
             node.back = n + 2 < 6 ? n + 2 : 0;
             addNode(node);

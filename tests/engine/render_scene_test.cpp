@@ -11,11 +11,6 @@
 
 namespace {
 
-using engine::kFlagAnimated;
-using engine::kFlagHorzCycle;
-using engine::kFlagMultiTexture;
-using engine::kFlagVertCycle;
-
 int wallTexel(int u, int r) { return (3 * u + 5 * r) % 251; }
 int floorTexel(int u, int v) { return (7 * u + 13 * v) % 200; }
 int ceilingTexel(int u, int v) { return (11 * u + 3 * v) % 200 + 20; }
@@ -86,12 +81,12 @@ TEST_F(HandScene, TextureOffsetsUseTheirLowEightBits)
 TEST_F(HandScene, CyclingWallsTakeTheScrollCounter)
 {
     wall().xo = 5;
-    wall().wallFlags = kFlagHorzCycle;  // column offset = counter, 127 on the first frame
+    wall().wallFlags = mapfile::kWallHorzCycle;  // column offset = counter, 127 on the first frame
     engine::RenderFrame();
     EXPECT_EQ(s().scrollPhase, 127);
     EXPECT_EQ(pixel(10, 20), wallTexel((42 + 127) & 127, 0));
 
-    wall().wallFlags = kFlagVertCycle | kFlagHorzCycle;  // vertical wins: row offset = 126, xo kept
+    wall().wallFlags = mapfile::kWallVertCycle | mapfile::kWallHorzCycle;  // vertical wins: row offset = 126, xo kept
     engine::RenderFrame();
     EXPECT_EQ(s().scrollPhase, 126);
     EXPECT_EQ(pixel(10, 20), wallTexel(42 + 5, (0 - 126) & 127));
@@ -102,7 +97,7 @@ TEST_F(HandScene, MultiTextureStacksFourTexturesOf128Rows)
 {
     for (int k = 0; k < 4; ++k)
         s().animationSets[0][static_cast<size_t>(k)] = makeWallTexture([k](int u, int r) { return k * 40 + (u + r) % 40; });
-    wall().wallFlags = kFlagMultiTexture;
+    wall().wallFlags = mapfile::kWallMultiTexture;
     engine::RenderFrame();
     // Texture row t = (y - 20) AND 511: texture t div 128, row t AND 127.
     EXPECT_EQ(pixel(10, 20), 0 * 40 + (42 + 0) % 40);
@@ -116,7 +111,7 @@ TEST_F(HandScene, AnimatedIndexRoundsThePhaseHalfToEven)
     for (uint8_t value : {11, 12, 13}) s().animTextures.push_back(makeWallTexture([value](int, int) { return value; }));
     s().animFrameCount = 3;
     s().animInc = 0.5f;
-    wall().wallFlags = kFlagAnimated;
+    wall().wallFlags = mapfile::kWallAnimated;
     std::vector<int> shown;
     for (int frame = 0; frame < 6; ++frame) {
         engine::RenderFrame();
@@ -139,7 +134,7 @@ TEST_F(HandScene, TexturesOutsideTheirListsDrawTheCheckerboard)
     s().animFrameCount = 9;
     s().animPhase = 5.0f;  // past the one animated texture
     s().animTextures = {makeWallTexture([](int, int) { return 1; })};
-    wall().wallFlags = kFlagAnimated;
+    wall().wallFlags = mapfile::kWallAnimated;
     engine::RenderFrame();
     EXPECT_EQ(pixel(10, 20), checker_[42 * 128 + 0]);
     // The fallback block read as a flat: byte row * 64 + column.

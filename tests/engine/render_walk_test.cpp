@@ -7,9 +7,6 @@
 
 namespace {
 
-using engine::kFlagHorzCycle;
-using engine::kFlagTransparent;
-
 class TreeWalk : public qztest::RenderFixture {
 protected:
     void SetUp() override
@@ -42,7 +39,7 @@ TEST_F(TreeWalk, EmptyWorldKeepsThePreviousFrame)
 TEST_F(TreeWalk, SolidWallAcrossTheScreenStopsTheWalk)
 {
     const int32_t root = addNode(wallWithTexture(-64, 32, 64, 32, 1, 0));
-    const int32_t behind = addNode(wallWithTexture(-128, 64, 128, 64, 3, kFlagHorzCycle));
+    const int32_t behind = addNode(wallWithTexture(-128, 64, 128, 64, 3, mapfile::kWallHorzCycle));
     s().nodes[static_cast<size_t>(root)].back = behind;
     engine::RenderFrame();
     EXPECT_EQ(s().openColumns, 0);
@@ -80,8 +77,8 @@ TEST_F(TreeWalk, ViewerSideIsWalkedFirst)
 
 TEST_F(TreeWalk, TwoCyclingWallsMoveTheCounterTwoStepsPerFrame)
 {
-    const int32_t left = addNode(wallWithTexture(-64, 32, 0, 32, 1, kFlagHorzCycle));
-    const int32_t right = addNode(wallWithTexture(0, 32, 64, 32, 1, kFlagHorzCycle));
+    const int32_t left = addNode(wallWithTexture(-64, 32, 0, 32, 1, mapfile::kWallHorzCycle));
+    const int32_t right = addNode(wallWithTexture(0, 32, 64, 32, 1, mapfile::kWallHorzCycle));
     s().nodes[static_cast<size_t>(left)].back = right;
     engine::RenderFrame();
     EXPECT_EQ(s().scrollPhase, 126);
@@ -91,7 +88,7 @@ TEST_F(TreeWalk, TwoCyclingWallsMoveTheCounterTwoStepsPerFrame)
 
 TEST_F(TreeWalk, TransparentWallShowsTheSolidWallThroughIts255Texels)
 {
-    const int32_t grate = addNode(wallWithTexture(-64, 32, 64, 32, 2, kFlagTransparent));
+    const int32_t grate = addNode(wallWithTexture(-64, 32, 64, 32, 2, mapfile::kWallTransparent));
     const int32_t solid = addNode(wallWithTexture(-128, 64, 128, 64, 1, 0));
     s().nodes[static_cast<size_t>(grate)].back = solid;
     engine::RenderFrame();
@@ -106,9 +103,9 @@ TEST_F(TreeWalk, TransparentWallShowsTheSolidWallThroughIts255Texels)
 TEST_F(TreeWalk, DeferredListDropsColumnsBeyondItsSize)
 {
     // Three see-through walls across the screen need 3 * 64 entries; the list holds 65.
-    const int32_t first = addNode(wallWithTexture(-64, 32, 64, 32, 3, kFlagTransparent));
-    const int32_t second = addNode(wallWithTexture(-96, 48, 96, 48, 4, kFlagTransparent));
-    const int32_t third = addNode(wallWithTexture(-128, 64, 128, 64, 1, kFlagTransparent));
+    const int32_t first = addNode(wallWithTexture(-64, 32, 64, 32, 3, mapfile::kWallTransparent));
+    const int32_t second = addNode(wallWithTexture(-96, 48, 96, 48, 4, mapfile::kWallTransparent));
+    const int32_t third = addNode(wallWithTexture(-128, 64, 128, 64, 1, mapfile::kWallTransparent));
     s().nodes[static_cast<size_t>(first)].back = second;
     s().nodes[static_cast<size_t>(second)].back = third;
     engine::RenderFrame();
@@ -123,7 +120,7 @@ TEST_F(TreeWalk, DeferredListDropsColumnsBeyondItsSize)
 TEST_F(TreeWalk, LinksOutsideTheTableOrBackToAVisitedNodeAreNotFollowed)
 {
     const int32_t root = addNode(wallWithTexture(-64, 32, 0, 32, 1, 0));
-    const int32_t other = addNode(wallWithTexture(0, 64, 128, 64, 3, kFlagHorzCycle));
+    const int32_t other = addNode(wallWithTexture(0, 64, 128, 64, 3, mapfile::kWallHorzCycle));
     s().nodes[static_cast<size_t>(root)].back = other;
     s().nodes[static_cast<size_t>(other)].front = root;   // cycle to the root
     s().nodes[static_cast<size_t>(other)].back = other;   // cycle to itself

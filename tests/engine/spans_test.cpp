@@ -73,7 +73,7 @@ TEST_F(Spans, MovingViewerAndWorldBy64UnitsLeavesTheFrameUnchanged)
 
 TEST_F(Spans, SkyTurnsTenImageColumnsPerAngleUnit)
 {
-    s().currentFlags = engine::kFlagSky;
+    s().currentFlags = mapfile::kWallSkyCeiling;
     // While the span stays inside one image row, one unit of turn is the image seen 10 columns
     // further.
     for (int16_t angle = 0; angle < 121; ++angle) {
@@ -99,7 +99,7 @@ TEST_F(Spans, SkyTurnsTenImageColumnsPerAngleUnit)
 TEST_F(Spans, SkySpanPastTheEndOfTheImageContinuesAtItsStart)
 {
     setScreen(64, 200);
-    s().currentFlags = engine::kFlagSky;
+    s().currentFlags = mapfile::kWallSkyCeiling;
     placeViewer(0.0, 0.0, 0, 127);
     drawSpan(0, 199, 20, SpanKind::Ceiling);  // offset 199 * 1280 + 1270 = 255990
     for (int i = 0; i < 10; ++i) {
@@ -117,14 +117,14 @@ TEST_F(Spans, SkyOnlyForCeilingSpansOfSkyNodes)
         drawSpan(0, y, 64, kind);
         return row(y);
     };
-    EXPECT_EQ(drawn(engine::kFlagSky, 30, SpanKind::Floor), drawn(0, 30, SpanKind::Floor));
-    const std::vector<uint8_t> sky = drawn(engine::kFlagSky, 5, SpanKind::Ceiling);
+    EXPECT_EQ(drawn(mapfile::kWallSkyCeiling, 30, SpanKind::Floor), drawn(0, 30, SpanKind::Floor));
+    const std::vector<uint8_t> sky = drawn(mapfile::kWallSkyCeiling, 5, SpanKind::Ceiling);
     EXPECT_EQ(sky[0], skyByte(5 * 1280));
     EXPECT_EQ(sky[63], skyByte(5 * 1280 + 63));
     const std::vector<uint8_t> flat = drawn(0, 5, SpanKind::Ceiling);
     EXPECT_NE(flat, sky);
     s().skyImage = nullptr;  // no sky loaded: the ceiling flat is drawn
-    EXPECT_EQ(drawn(engine::kFlagSky, 5, SpanKind::Ceiling), flat);
+    EXPECT_EQ(drawn(mapfile::kWallSkyCeiling, 5, SpanKind::Ceiling), flat);
 }
 
 TEST_F(Spans, RowsOnTheWrongSideOfTheHorizonStayInsideTheFlat)

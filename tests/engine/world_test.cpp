@@ -55,7 +55,7 @@ TEST_F(WorldTest, ReadsNodesViewerStartAreasAndGlobals)
     EXPECT_EQ(s().eyeZ, 72);
     EXPECT_EQ(s().viewAngle, 40);
     EXPECT_EQ(s().areaCount, 1);
-    EXPECT_EQ(std::string(s().areas[0].areaName, 16), "Room            ");
+    EXPECT_EQ(s().areas[0].areaName.str(), "Room            ");
     EXPECT_EQ(s().globalCount, 3);
     EXPECT_EQ(s().mapIdentifier, 4242.5);
     EXPECT_EQ(s().maxStepHeight, 24) << "rounded half to even";

@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     (void)prepared;
     engine::MapReadResult read = engine::readMapContents(std::vector<uint8_t>(data, data + size));
     if (!read.fault.empty()) return 0;
-    engine::applyMapContents(read.contents);
+    engine::applyMapContents(read);
     engine::EngineState& s = engine::state();
     engine::findArea();
     engine::moveViewer(3, 20, 0);

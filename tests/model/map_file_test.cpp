@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
+#include <array>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 #include "editor/model/clsMap.h"
 #include "platform/bytes.h"
@@ -139,6 +139,11 @@ TEST_F(MapFile, RoundTripKeepsEveryStoredField)
 {
     clsMap source;
     buildSample(source);
+    Viewpoint& gallery = source.viewpointRecord(source.numViewpoints++);
+    gallery.name.assign("Gallery");
+    gallery.x = -70;
+    gallery.y = 35;
+    gallery.z = 96;
     std::string path = dir.file("round.map");
     ASSERT_TRUE(source.WriteNewMPB(path, false));
 
@@ -156,7 +161,11 @@ TEST_F(MapFile, RoundTripKeepsEveryStoredField)
     EXPECT_EQ(target.vz, 40);
     EXPECT_EQ(target.vz0, 40);
     EXPECT_EQ(target.vd, 12);
-    EXPECT_EQ(target.viewpointRecord(0).name.str(), "Mine            ") << "viewpoints are not loaded";
+    EXPECT_EQ(target.numViewpoints, 2) << "the file's viewpoints replace the map's";
+    EXPECT_EQ(target.viewpointRecord(0).name.str(), "Initial position");
+    EXPECT_EQ(target.viewpointRecord(1).name.str(), "Gallery         ");
+    EXPECT_EQ((std::array {target.viewpointRecord(1).x, target.viewpointRecord(1).y, target.viewpointRecord(1).z}),
+              (std::array {-70, 35, 96}));
     const Wall& w = target.wallRecord(1);
     EXPECT_EQ(w.x2, -5);
     EXPECT_EQ(w.wallFlags, 9);
@@ -174,11 +183,7 @@ TEST_F(MapFile, RoundTripKeepsEveryStoredField)
     std::string again = dir.file("again.map");
     ASSERT_TRUE(target.WriteNewMPB(again, false));
     std::vector<uint8_t> a = qztest::readBytes(path), b = qztest::readBytes(again);
-    ASSERT_EQ(a.size(), b.size());
-    // Only the viewpoint block differs: the target kept its own viewpoint.
-    EXPECT_EQ(std::vector<uint8_t>(a.begin(), a.begin() + 64 + 26 + 2 * 148),
-              std::vector<uint8_t>(b.begin(), b.begin() + 64 + 26 + 2 * 148));
-    EXPECT_EQ(std::vector<uint8_t>(a.begin() + 452, a.end()), std::vector<uint8_t>(b.begin() + 452, b.end()));
+    EXPECT_EQ(a, b) << "a map read and saved again is the same file";
 }
 
 // Builds a file by hand: blocks in the given order, a directory with optional extra entries.
@@ -217,7 +222,7 @@ std::vector<uint8_t> handMadeFile(int32_t wallType, bool reversed, bool extraEnt
     }
     int32_t directory = static_cast<int32_t>(out.size()) + 1;
     if (extraEntries) entries.insert(entries.begin(), {99, 1});
-    if (extraEntries) entries.push_back({2, 99999});
+    if (extraEntries) entries.push_back({77, 99999});
     for (const Entry& e : entries) {
         out.i32(e.type);
         out.i32(e.position);
@@ -277,10 +282,27 @@ TEST_F(MapFile, CompiledWriteUsesTheTreeList)
 TEST_F(MapFile, MissingFileSaysNoMap)
 {
     clsMap map;
-    EXPECT_FALSE(map.ReadNewMPB(dir.file("nothing.map")));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, "No map");
-    EXPECT_EQ(messages.messages[0].title, "");
+    const Outcome read = map.ReadNewMPB(dir.file("nothing.map"));
+    EXPECT_FALSE(read);
+    EXPECT_EQ(read.text, "No map");
+    EXPECT_EQ(read.title, "");
+    EXPECT_TRUE(messages.messages.empty()) << "the caller shows the message";
+}
+
+TEST_F(MapFile, TextFileIsNotAMapFile)
+{
+    std::string path = dir.file("notes.map");
+    qztest::writeText(path, std::string(200, 'x'));
+    clsMap map;
+    map.addWall(1, 2, 3, 4, 0, -1);
+    const Outcome read = map.ReadNewMPB(path);
+    EXPECT_FALSE(read);
+    EXPECT_EQ(read.title, "Read Error");
+    EXPECT_EQ(read.text, "The file \"" + path + "\" is not a map file. The map was not changed.");
+    EXPECT_EQ(map.numWalls, 1);
+
+    qztest::writeText(path, "QZ");
+    EXPECT_EQ(map.ReadNewMPB(path).text, "The file \"" + path + "\" is not a map file. The map was not changed.");
 }
 
 TEST_F(MapFile, DamagedFilesLeaveTheMapUnchanged)
@@ -295,24 +317,36 @@ TEST_F(MapFile, DamagedFilesLeaveTheMapUnchanged)
     struct Case {
         const char* what;
         std::function<void(std::vector<uint8_t>&)> damage;
+        std::string reason;
     };
+    const std::string afterEnd = std::to_string(valid.size() + 1);
     const Case cases[] = {
-        {"short header", [](std::vector<uint8_t>& b) { b.resize(40); }},
-        {"directory outside", [](std::vector<uint8_t>& b) { int32_t p = 1 << 30; std::memcpy(&b[12], &p, 4); }},
-        {"directory at 0", [](std::vector<uint8_t>& b) { int32_t p = 0; std::memcpy(&b[12], &p, 4); }},
-        {"huge entry count", [](std::vector<uint8_t>& b) { int32_t n = 0x7fffffff; std::memcpy(&b[8], &n, 4); }},
-        {"last block outside", [&](std::vector<uint8_t>& b) { int32_t p = -5; std::memcpy(&b[directory + 3 * 64 + 4], &p, 4); }},
-        {"wall count 2002", [](std::vector<uint8_t>& b) { int32_t n = 2002; std::memcpy(&b[64], &n, 4); }},
-        {"negative area count", [&](std::vector<uint8_t>& b) { int32_t n = -1; std::memcpy(&b[64 + 26 + 2 * 148 + 68], &n, 4); }},
-        {"globals past the end", [&](std::vector<uint8_t>& b) { int32_t n = 201; std::memcpy(&b[64 + 26 + 2 * 148 + 68 + 94], &n, 4); }},
-        {"cut in the directory", [&](std::vector<uint8_t>& b) { b.resize(directory + 100); }},
+        {"short header", [](std::vector<uint8_t>& b) { b.resize(40); }, "it is shorter than its 64-byte header"},
+        {"directory outside", [](std::vector<uint8_t>& b) { int32_t p = 1 << 30; std::memcpy(&b[12], &p, 4); },
+         "directory entry 1 at position 1073741824 lies outside the file"},
+        {"directory at 0", [](std::vector<uint8_t>& b) { int32_t p = 0; std::memcpy(&b[12], &p, 4); },
+         "directory entry 1 at position 0 lies outside the file"},
+        {"huge entry count", [](std::vector<uint8_t>& b) { int32_t n = 0x7fffffff; std::memcpy(&b[8], &n, 4); },
+         "directory entry 5 at position " + afterEnd + " lies outside the file"},
+        {"last block outside", [&](std::vector<uint8_t>& b) { int32_t p = -5; std::memcpy(&b[directory + 3 * 64 + 4], &p, 4); },
+         "the globals block at position -5 lies outside the file"},
+        {"wall count 2002", [](std::vector<uint8_t>& b) { int32_t n = 2002; std::memcpy(&b[64], &n, 4); },
+         "the wall block at position 65 holds 2002 records; the map holds 0 to 2001"},
+        {"viewpoint count 202", [](std::vector<uint8_t>& b) { int32_t n = 202; std::memcpy(&b[64 + 26 + 2 * 148], &n, 4); },
+         "the viewpoint block at position 387 holds 202 records; the map holds 0 to 201"},
+        {"negative area count", [&](std::vector<uint8_t>& b) { int32_t n = -1; std::memcpy(&b[64 + 26 + 2 * 148 + 68], &n, 4); },
+         "the area block at position 455 holds -1 records; the map holds 0 to 201"},
+        {"globals past the end", [&](std::vector<uint8_t>& b) { int32_t n = 201; std::memcpy(&b[64 + 26 + 2 * 148 + 68 + 94], &n, 4); },
+         "the globals block at position 549 runs past the end of the file"},
+        {"cut in the directory", [&](std::vector<uint8_t>& b) { b.resize(directory + 100); },
+         "directory entry 2 at position " + std::to_string(directory + 65) + " lies outside the file"},
         {"wall too long", [](std::vector<uint8_t>& b) {
              int32_t far = 2000000000, near = -2000000000;
              std::memcpy(&b[90 + 148], &near, 4);
              std::memcpy(&b[90 + 148 + 8], &far, 4);
              std::memcpy(&b[90 + 148 + 4], &near, 4);
              std::memcpy(&b[90 + 148 + 12], &far, 4);
-         }},
+         }, "a wall is too long"},
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> bytes = valid;
@@ -325,18 +359,19 @@ TEST_F(MapFile, DamagedFilesLeaveTheMapUnchanged)
         map.vx = 5;
         map.getGlobal(0);
         double mapId = map.globalValue;
-        messages.messages.clear();
-        EXPECT_FALSE(map.ReadNewMPB(bad)) << c.what;
-        ASSERT_EQ(messages.messages.size(), 1u) << c.what;
-        EXPECT_EQ(messages.messages[0].title, "Read Error") << c.what;
-        EXPECT_NE(messages.messages[0].text.find("damaged"), std::string::npos) << messages.messages[0].text;
+        const Outcome read = map.ReadNewMPB(bad);
+        EXPECT_FALSE(read) << c.what;
+        EXPECT_EQ(read.title, "Read Error") << c.what;
+        EXPECT_EQ(read.text, "The map file \"" + bad + "\" is damaged: " + c.reason + ". The map was not changed.");
         EXPECT_EQ(map.numWalls, 1) << c.what;
         EXPECT_EQ(map.wallRecord(0).x2, 3) << c.what;
         EXPECT_EQ(map.vx, 5) << c.what;
         EXPECT_EQ(map.numGlobals, 6) << c.what;
+        EXPECT_EQ(map.numViewpoints, 1) << c.what;
         map.getGlobal(0);
         EXPECT_EQ(map.globalValue, mapId) << c.what;
     }
+    EXPECT_TRUE(messages.messages.empty()) << "the caller shows the message";
 }
 
 TEST_F(MapFile, FailedWriteKeepsThePreviousFile)
@@ -346,11 +381,12 @@ TEST_F(MapFile, FailedWriteKeepsThePreviousFile)
     ASSERT_TRUE(map.WriteNewMPB(path, false));
     const std::vector<uint8_t> before = qztest::readBytes(path);
 
-    EXPECT_FALSE(map.WriteNewMPB(dir.file("no/such/dir/x.map"), false));
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].title, "Write Error");
-    EXPECT_EQ(messages.messages[0].text, "Path not found");
-    EXPECT_EQ(messages.messages[0].style, 16);
+    const Outcome failed = map.WriteNewMPB(dir.file("no/such/dir/x.map"), false);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(failed.title, "Write Error");
+    EXPECT_EQ(failed.text, "Path not found");
+    EXPECT_EQ(failed.style, 16);
+    EXPECT_TRUE(messages.messages.empty()) << "the caller shows the message";
 
     std::filesystem::create_directory(dir.file("blocked.map"));
     EXPECT_FALSE(map.WriteNewMPB(dir.file("blocked.map"), false));

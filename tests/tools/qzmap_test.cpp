@@ -237,6 +237,17 @@ TEST_F(Qzmap, DamagedFilesAreRefusedWithOneLine)
     }
 }
 
+TEST_F(Qzmap, TextFilesAreNotMapFiles)
+{
+    std::string path = dir.file("readme.map");
+    qztest::writeText(path, "A plan of the hall, drawn on paper first.\n");
+    std::string line = "qzmap: the file \"" + path + "\" is not a map file\n";
+    expectOneLineFailure(qzmap({"info", path}), line);
+    expectOneLineFailure(qzmap({"dump", path}), line);
+    expectOneLineFailure(qzmap({"compile", path, dir.file("out.mpb")}), line);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.mpb")));
+}
+
 TEST_F(Qzmap, CompileReportsAnUnwritableOutput)
 {
     std::string in = writeMap(dir, "cross.map", buildCrossingMap);

@@ -17,7 +17,9 @@ int main(int argc, char** argv)
     try {
         clsMap map;
         buildDemoMap(map);
-        return map.WriteNewMPB(argv[1], false) ? 0 : 1;
+        Outcome written = map.WriteNewMPB(argv[1], false);
+        if (!written) std::cerr << "qz-demo-map: " << written.text << "\n";
+        return written ? 0 : 1;
     } catch (const qz::RunError& e) {
         std::cerr << "qz-demo-map: " << e.what() << "\n";
         return 1;

@@ -2,6 +2,7 @@
 #include <utility>
 #include <vector>
 
+#include "editor/model/records.h"
 #include "tools/qzmap/commands.h"
 #include "tools/qzmap/json_text.h"
 #include "tools/qzmap/map_file_blocks.h"
@@ -116,18 +117,24 @@ void writeArray(std::ostream& out, const char* name, const std::vector<Record>& 
 
 bool dumpCommand(const std::string& path, std::ostream& out, std::string& failure)
 {
-    std::optional<MapFileBlocks> blocks = readMapFileBlocks(path, failure);
+    std::optional<mapfile::MapFileContents> blocks = readMapFileBlocks(path, failure);
     if (!blocks) return false;
     std::string start = "null";
-    if (const auto& s = blocks->viewerStart)
-        start = object({{"vx", n(s->vx)}, {"vy", n(s->vy)}, {"vz", n(s->vz)}, {"vd", n(s->vd)}});
+    int32_t wallBlockType = 0;
+    std::vector<Wall> walls;
+    if (const auto& block = blocks->wallBlock) {
+        const mapfile::ViewerStart& s = block->viewer;
+        start = object({{"vx", n(s.vx)}, {"vy", n(s.vy)}, {"vz", n(s.vz)}, {"vd", n(s.vd)}});
+        wallBlockType = block->type;
+        walls = block->walls;
+    }
     out << "{\n"
-        << "  \"wallBlockType\": " << blocks->wallBlockType << ",\n"
+        << "  \"wallBlockType\": " << wallBlockType << ",\n"
         << "  \"viewerStart\": " << start << ",\n";
-    writeArray(out, "walls", blocks->walls, wallObject, false);
-    writeArray(out, "viewpoints", blocks->viewpoints, viewpointObject, false);
-    writeArray(out, "areas", blocks->areas, areaObject, false);
-    writeArray(out, "globals", blocks->globals, globalObject, true);
+    writeArray(out, "walls", walls, wallObject, false);
+    writeArray(out, "viewpoints", blocks->viewpoints.value_or(std::vector<Viewpoint> {}), viewpointObject, false);
+    writeArray(out, "areas", blocks->areas.value_or(std::vector<Area> {}), areaObject, false);
+    writeArray(out, "globals", blocks->globals.value_or(std::vector<MapGlobals> {}), globalObject, true);
     out << "}\n";
     return true;
 }

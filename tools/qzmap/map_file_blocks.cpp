@@ -1,9 +1,9 @@
 #include "tools/qzmap/map_file_blocks.h"
 
-#include "editor/model/map_file_layout.h"
+#include "editor/model/map_file_reader.h"
 #include "platform/files.h"
 
-std::optional<MapFileBlocks> readMapFileBlocks(const std::string& path, std::string& failure)
+std::optional<mapfile::MapFileContents> readMapFileBlocks(const std::string& path, std::string& failure)
 {
     if (!qz::fileExists(path)) {
         failure = "no such map file: \"" + path + "\"";
@@ -15,21 +15,10 @@ std::optional<MapFileBlocks> readMapFileBlocks(const std::string& path, std::str
         return std::nullopt;
     }
     try {
-        return parseMapFile(*bytes, true);
+        return parseMapFile(*bytes);
     } catch (const MapFileDamage& damage) {
-        failure = "the map file \"" + path + "\" is damaged: " + damage.reason;
+        failure = damage.notAMapFile ? "the file \"" + path + "\" is not a map file"
+                                     : "the map file \"" + path + "\" is damaged: " + damage.reason;
         return std::nullopt;
-    }
-}
-
-const char* blockTypeName(int32_t type)
-{
-    switch (type) {
-    case mapfile::kBlockWalls: return "walls";
-    case mapfile::kBlockCompiledWalls: return "compiled walls";
-    case mapfile::kBlockViewpoints: return "viewpoints";
-    case mapfile::kBlockAreas: return "areas";
-    case mapfile::kBlockGlobals: return "globals";
-    default: return "unknown";
     }
 }

@@ -32,3 +32,9 @@ void nya()
     qz::messageBox("This feature is not yet available. Check back in next version.", "Not Yet Available",
                    qz::kMsgCritical);
 }
+
+bool report(const Outcome& outcome)
+{
+    if (!outcome) qz::messageBox(outcome.text, outcome.title, outcome.style);
+    return outcome.ok;
+}

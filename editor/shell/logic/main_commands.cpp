@@ -58,8 +58,9 @@ void MainCommands::newMap()
 
 bool MainCommands::loadMap(const std::string& path)
 {
-    // A refused file (missing or damaged) has been reported and left the map as it was.
-    if (!map_ || !map_->ReadNewMPB(path)) return false;
+    if (!map_) return false;
+    // A refused file (missing or damaged) is reported and leaves the map as it was.
+    if (!report(map_->ReadNewMPB(path))) return false;
     currentPath_ = path;
     map_->polishNextSeg();
     map_->listLines();
@@ -92,7 +93,7 @@ void MainCommands::openMap()
 void MainCommands::saveMap()
 {
     if (currentPath_.size() > 1) {
-        if (map_) map_->WriteNewMPB(currentPath_, false);
+        if (map_) report(map_->WriteNewMPB(currentPath_, false));
         return;
     }
     saveAs();
@@ -104,7 +105,7 @@ void MainCommands::saveAs()
         dialogs_.showSave({kSaveFilter, kDefaultMapName, FileDialogs::kHideReadOnly});
     if (!chosen || chosen->empty() || !map_) return;
     // Only a file that was written becomes the map's file and a recent entry.
-    if (!map_->WriteNewMPB(*chosen, false)) return;
+    if (!report(map_->WriteNewMPB(*chosen, false))) return;
     currentPath_ = *chosen;
     recent_.add(*chosen);
     windows_.recentFilesChanged();

@@ -1,4 +1,4 @@
-#include "editor/model/map_file_layout.h"
+#include "format/map_file_layout.h"
 
 namespace mapfile {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "editor/model/records.h"
+#include "format/map_records.h"
 #include "platform/bytes.h"
 
 // The packed little-endian layout of the binary map file: a 64-byte header, the wall, viewpoint,
@@ -11,8 +11,11 @@ namespace mapfile {
 inline constexpr char kMagic[4] = {'Q', 'Z', '3', 'D'};
 inline constexpr int32_t kVersion = 146;
 inline constexpr int kHeaderSize = 64;
+inline constexpr int kEntryCountOffset = 8;
+inline constexpr int kDirectoryPositionOffset = 12;
 inline constexpr int kEntrySize = 64;
 inline constexpr int kWallHeadSize = 26;
+inline constexpr int kCountHeadSize = 4;
 inline constexpr int kWallRecordSize = 148;
 inline constexpr int kViewpointRecordSize = 64;
 inline constexpr int kAreaRecordSize = 90;
@@ -29,7 +32,7 @@ void writeViewpoint(qz::ByteWriter& out, const Viewpoint& v);
 void writeArea(qz::ByteWriter& out, const Area& a);
 void writeGlobal(qz::ByteWriter& out, const MapGlobals& g);
 
-// Reads one record; fields outside the stored ones (length, nextLineseg) are left as they were.
+// Reads one record; fields that are not stored (length, nextLineseg) are left as they were.
 void readWall(qz::ByteReader& in, Wall& w);
 void readViewpoint(qz::ByteReader& in, Viewpoint& v);
 void readArea(qz::ByteReader& in, Area& a);
