@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/frame_output.h"
 #include "format/map_records.h"
 #include "platform/gdi.h"
 
@@ -73,7 +74,7 @@ struct EngineState {
     uint32_t memoryDC = 0;
     uint32_t paletteHandle = 0;
     uint32_t hostDC = 0;
-    bool embeddedMode = false;
+    FrameOutput* frameOutput = nullptr;  // none when a host shows the frames
     bool engineReady = false;
     std::vector<uint8_t> screenBuffer;  // the movable block reserved at initialisation
     bool screenBufferHeld = false;

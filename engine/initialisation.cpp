@@ -13,7 +13,6 @@
 #include "engine/saturating.h"
 #include "engine/settings.h"
 #include "engine/texture_loaders.h"
-#include "engine/viewer/own_window_output.h"
 #include "engine/world_loader.h"
 #include "platform/files.h"
 #include "platform/gdi.h"
@@ -227,7 +226,7 @@ bool commonInitialise(const std::string& headerName, uint32_t dc)
         memoryLog().close();
         return false;
     }
-    if (!s.embeddedMode) viewer::attachFrameToWindow(dc);
+    if (s.frameOutput) s.frameOutput->attach(dc);
 
     LoadWorld(s.mapName);
     LoadOverlays();

@@ -5,7 +5,6 @@
 #include "engine/engine_state.h"
 #include "engine/initialisation.h"
 #include "engine/renderer.h"
-#include "engine/viewer/own_window_output.h"
 #include "platform/gdi.h"
 #include "platform/message_box.h"
 
@@ -19,7 +18,7 @@ int32_t initVaskell(uint32_t dc, const std::string& headerName, int32_t width, i
         return -1;
     }
     EngineState& s = state();
-    s.embeddedMode = true;
+    s.frameOutput = nullptr;
     s.screenWidth = width;
     s.screenHeight = height;
     if (!commonInitialise(headerName, dc)) return -1;
@@ -36,7 +35,7 @@ int32_t drawQZ(uint32_t dc)
     if (s.engineReady) {
         s.hostDC = dc;
         RenderFrame();
-        if (!s.embeddedMode) viewer::copyFrameToWindow(dc);
+        if (s.frameOutput) s.frameOutput->present(dc);
     }
     return static_cast<int32_t>(s.bitmapHandle);
 }

@@ -6,7 +6,7 @@
 
 #include "editor/model/outcome.h"
 #include "editor/model/map_shell.h"
-#include "editor/model/picture_surface.h"
+#include "platform/picture_surface.h"
 #include "editor/model/records.h"
 
 // The map being edited: tables of walls, areas, viewpoints and globals, the viewer start, the

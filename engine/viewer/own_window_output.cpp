@@ -5,7 +5,7 @@
 
 namespace engine::viewer {
 
-void attachFrameToWindow(uint32_t windowDC)
+void OwnWindowOutput::attach(uint32_t windowDC)
 {
     EngineState& s = state();
     if (s.memoryDC != 0) DeleteDC(s.memoryDC);
@@ -14,7 +14,7 @@ void attachFrameToWindow(uint32_t windowDC)
     BitBlt(windowDC, 0, kFrameTop, s.screenWidth, s.screenHeight, s.memoryDC, 0, 0, qz::kSrcCopy);
 }
 
-void copyFrameToWindow(uint32_t windowDC)
+void OwnWindowOutput::present(uint32_t windowDC)
 {
     EngineState& s = state();
     SelectPalette(windowDC, s.paletteHandle, 0);
@@ -22,6 +22,12 @@ void copyFrameToWindow(uint32_t windowDC)
     SelectObject(s.memoryDC, s.bitmapHandle);
     // The copy asks for 50 rows more than the frame has; the bitmap's edge clips them.
     BitBlt(windowDC, 0, kFrameTop, s.screenWidth, s.screenHeight + kFrameTop, s.memoryDC, 0, 0, qz::kSrcCopy);
+}
+
+FrameOutput& ownWindowOutput()
+{
+    static OwnWindowOutput output;
+    return output;
 }
 
 }  // namespace engine::viewer

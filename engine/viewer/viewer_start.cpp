@@ -7,6 +7,7 @@
 #include "engine/initialisation.h"
 #include "engine/lifecycle.h"
 #include "engine/viewer/movement_tick.h"
+#include "engine/viewer/own_window_output.h"
 #include "engine/viewer/viewer_window.h"
 #include "engine/viewer/window_controls.h"
 #include "platform/files.h"
@@ -49,7 +50,7 @@ void startViewer(qz::Handle window)
     KillTimer(window, kTimerId);
     EngineState& s = state();
     const qz::Handle dc = GetDC(window);
-    s.embeddedMode = false;
+    s.frameOutput = &ownWindowOutput();
     // frame.log reports the frames since this Start against the time since this Start.
     s.frameCount = 0;
     if (!commonInitialise(headerPathFromStart(v), dc)) {

@@ -3,7 +3,7 @@
 #include <QSize>
 #include <memory>
 
-#include "editor/model/picture_surface.h"
+#include "platform/picture_surface.h"
 
 class QPainter;
 

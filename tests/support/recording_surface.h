@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "editor/model/picture_surface.h"
+#include "platform/picture_surface.h"
 
 namespace qztest {
 

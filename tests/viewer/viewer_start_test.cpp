@@ -48,7 +48,7 @@ TEST_F(ViewerTest, StartDrawsTheFirstFrameFiftyPixelsDownAndStartsTheTick)
 
     command(kCmdStart);
     EXPECT_TRUE(messages.messages.empty()) << messages.messages.front().text;
-    EXPECT_FALSE(s().embeddedMode);
+    EXPECT_NE(s().frameOutput, nullptr) << "the viewer shows the frames in its window";
     EXPECT_EQ(s().screenWidth, 640);
     EXPECT_EQ(s().screenHeight, 320);
     EXPECT_EQ(s().frameCount, 1);

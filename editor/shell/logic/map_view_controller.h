@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "editor/model/clsMap.h"
-#include "editor/model/picture_surface.h"
+#include "platform/picture_surface.h"
 
 // What the map view's logic needs of its window: the scroll bars, the picture, the flash timer
 // and the property grid's value box.
