@@ -10,7 +10,7 @@
 
 #include "editor/model/clsMap.h"
 #include "platform/message_box.h"
-#include "tests/support/room_map_generator.h"
+#include "tools/room-map/room_map_generator.h"
 
 namespace {
 

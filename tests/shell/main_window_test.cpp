@@ -235,8 +235,9 @@ TEST_F(MainWindowFixture, ClicksInTheMapSelectAndMoveTheInsertionPoint)
 
     trigger("itmNewMap");
     EXPECT_EQ(form->map().selWallNum, -1);
-    QTest::qWait(600);
-    EXPECT_FALSE(control<QTimer>("tmrFlash")->isActive()) << "the timer stops once nothing is selected";
+    QTimer* flash = control<QTimer>("tmrFlash");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !flash->isActive(); }, 5000))
+        << "the timer stops at its next tick once nothing is selected";
 }
 
 TEST_F(MainWindowFixture, GridOverflowIsReportedAndTheEditorGoesOn)

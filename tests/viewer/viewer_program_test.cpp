@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "tests/support/test_support.h"
-#include "tests/tools/run_program.h"
+#include "tests/support/run_program.h"
 
 namespace {
 
