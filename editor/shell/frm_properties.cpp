@@ -47,6 +47,8 @@ frmProperties::frmProperties(QWidget* parent)
     grdProps_->setSelectionMode(QAbstractItemView::SingleSelection);
     txtValue_->setEditable(true);
     txtValue_->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed is stored as typed: completing "1" to "16 - Animated Texture" would store 16.
+    txtValue_->setCompleter(nullptr);
     cmdOK_->setDefault(true);
 
     grid_.onChanged = [this] { refresh(); };
