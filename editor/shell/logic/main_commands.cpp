@@ -1,5 +1,7 @@
 #include "editor/shell/logic/main_commands.h"
 
+#include <filesystem>
+
 #include "editor/model/clsMap.h"
 #include "editor/shell/logic/command_guard.h"
 #include "editor/shell/logic/file_dialogs.h"
@@ -56,11 +58,23 @@ void MainCommands::newMap()
     mapView_.redraw();
 }
 
+namespace {
+
+// A map is remembered by its full path, so that a recent entry opens the same file from any folder.
+std::string fullPath(const std::string& path)
+{
+    std::error_code failed;
+    std::filesystem::path full = std::filesystem::absolute(path, failed);
+    return failed ? path : full.lexically_normal().string();
+}
+
+}  // namespace
+
 bool MainCommands::loadMap(const std::string& path)
 {
     // A refused file (missing or damaged) has been reported and left the map as it was.
     if (!map_ || !map_->ReadNewMPB(path)) return false;
-    currentPath_ = path;
+    currentPath_ = fullPath(path);
     map_->polishNextSeg();
     map_->listLines();
     mapView_.redraw();
@@ -71,7 +85,7 @@ void MainCommands::openMapFile(const std::string& path)
 {
     runGuarded([&] {
         if (loadMap(path)) {
-            recent_.add(path);
+            recent_.add(currentPath_);
             windows_.recentFilesChanged();
         }
     });
@@ -83,7 +97,7 @@ void MainCommands::openMap()
         dialogs_.showOpen({kOpenFilter, "", FileDialogs::kHideReadOnly});
     if (!chosen) return;
     if (!chosen->empty() && loadMap(*chosen)) {
-        recent_.add(*chosen);
+        recent_.add(currentPath_);
         windows_.recentFilesChanged();
     }
     windows_.takeFocus();
@@ -105,8 +119,8 @@ void MainCommands::saveAs()
     if (!chosen || chosen->empty() || !map_) return;
     // Only a file that was written becomes the map's file and a recent entry.
     if (!map_->WriteNewMPB(*chosen, false)) return;
-    currentPath_ = *chosen;
-    recent_.add(*chosen);
+    currentPath_ = fullPath(*chosen);
+    recent_.add(currentPath_);
     windows_.recentFilesChanged();
 }
 
