@@ -6,11 +6,13 @@
 #include "editor/shell/logic/command_guard.h"
 #include "editor/shell/logic/file_dialogs.h"
 #include "editor/shell/logic/map_view_controller.h"
+#include "editor/shell/logic/project_selection.h"
 #include "editor/shell/logic/shell_windows.h"
 #include "editor/shell/logic/zoom.h"
 
-MainCommands::MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewController& mapView)
-    : windows_(windows), dialogs_(dialogs), mapView_(mapView)
+MainCommands::MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewController& mapView,
+                           ProjectSelection& selection)
+    : windows_(windows), dialogs_(dialogs), mapView_(mapView), selection_(selection)
 {
     auto both = [this](std::initializer_list<const char*> names, std::function<void()> fn) {
         for (const char* name : names) commands_[name] = fn;
@@ -51,6 +53,7 @@ void MainCommands::newMap()
 {
     if (!map_) return;
     map_->clearMap();
+    selection_.clearSelection();
     // A new map has no file yet: Save must ask for a name rather than overwrite the last one.
     currentPath_.clear();
     map_->listLines();
@@ -74,6 +77,7 @@ bool MainCommands::loadMap(const std::string& path)
 {
     // A refused file (missing or damaged) has been reported and left the map as it was.
     if (!map_ || !map_->ReadNewMPB(path)) return false;
+    selection_.clearSelection();
     currentPath_ = fullPath(path);
     map_->polishNextSeg();
     map_->listLines();

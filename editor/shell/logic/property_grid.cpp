@@ -109,6 +109,19 @@ void PropertyGrid::showProps(int selType, int32_t itemNum)
     changed();
 }
 
+void PropertyGrid::clear()
+{
+    selType_ = kNothing;
+    rows_.resize(1);
+    currentRow_ = 0;
+    currentColumn_ = 0;
+    valueText_.clear();
+    valueChoices_.clear();
+    selStart_ = 0;
+    selLength_ = 0;
+    changed();
+}
+
 void PropertyGrid::rowClick(int row)
 {
     currentRow_ = row;

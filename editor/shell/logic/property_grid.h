@@ -25,6 +25,8 @@ public:
     std::function<void()> redrawMap;
 
     void showProps(int selType, int32_t itemNum);
+    // Back to nothing selected: no rows, an empty value box.
+    void clear();
     void setSelType(int selType);
     // A click on grid row `row`.
     void rowClick(int row);
