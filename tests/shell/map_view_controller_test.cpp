@@ -138,6 +138,27 @@ TEST_F(MapViewFixture, RightButtonMovesTheInsertionPointInEveryMode)
     EXPECT_FALSE(view.dragging());
 }
 
+TEST_F(MapViewFixture, EveryRepaintDrawsTheCrossSoThatARightClickErasesIt)
+{
+    // The cross's two diagonals, as (left, top) of each, in exclusive-or.
+    auto crossLines = [&] {
+        std::vector<std::pair<double, double>> lines;
+        for (const auto& op : surface.ops)
+            if (op.mode == PictureSurface::kXorPen && op.width == 2 && op.color == rgb(0, 0, 255))
+                lines.push_back({std::min(op.x1, op.x2), std::min(op.y1, op.y2)});
+        return lines;
+    };
+    using Lines = std::vector<std::pair<double, double>>;
+    view.redraw();
+    EXPECT_EQ(crossLines(), Lines({{-5, -5}, {-5, -5}})) << "the first repaint shows the cross at (0, 0)";
+    surface.ops.clear();
+    view.mouseDown(MapViewController::kRightButton, false, 30, 40);
+    EXPECT_EQ(crossLines(), Lines({{-5, -5}, {-5, -5}, {25, 35}, {25, 35}})) << "erased there, drawn here";
+    surface.ops.clear();
+    view.redraw();
+    EXPECT_EQ(crossLines(), Lines({{25, 35}, {25, 35}}));
+}
+
 TEST_F(MapViewFixture, FlashTogglesAndStopsWhenSelectionCleared)
 {
     map.selWallNum = 1;

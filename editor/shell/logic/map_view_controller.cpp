@@ -19,6 +19,16 @@ float factor(float now, float pressed, float pivot)
 
 MapViewController::MapViewController(PictureSurface& picture, MapViewPort& port) : picture_(picture), port_(port) {}
 
+void MapViewController::setMap(clsMap* map)
+{
+    map_ = map;
+    // A new map object skips its first toggle of the insertion cross, as if the cross had never
+    // been drawn. This view repaints the whole picture, cross included, on every redraw, so that
+    // skip would leave the first repaint without a cross and make the first right-click draw a
+    // second one. It is spent here, before anything is drawn, so every repaint shows exactly one.
+    if (map_) map_->drawInsertion(picture_);
+}
+
 void MapViewController::redraw()
 {
     if (!map_) return;

@@ -30,7 +30,7 @@ public:
     MapViewController(PictureSurface& picture, MapViewPort& port);
 
     // The map object comes after the window (start-up creates it last); until then nothing is drawn.
-    void setMap(clsMap* map) { map_ = map; }
+    void setMap(clsMap* map);
 
     void redraw();
     // View, Redraw: the flash timer is held while the picture is repainted.
