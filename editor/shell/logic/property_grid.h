@@ -50,9 +50,7 @@ public:
 private:
     bool dataRowCurrent() const { return currentRow_ >= 1 && currentRow_ < static_cast<int>(rows_.size()); }
     void selectAllValueText();
-    void addRow(const std::string& label, const std::string& value) { rows_.push_back({label, value}); }
     const std::string& cell(int row) const { return rows_.at(row).value; }
-    void updateWall();
     void changed() const;
 
     clsMap* map_ = nullptr;
