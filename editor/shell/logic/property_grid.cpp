@@ -155,6 +155,7 @@ void PropertyGrid::showProps(int selType, int32_t itemNum)
 {
     valueText_.clear();
     selType_ = selType;
+    itemNum_ = itemNum;
     int remembered = currentRow_;
     rows_.resize(1);
     currentRow_ = 0;
@@ -211,7 +212,30 @@ void PropertyGrid::ok()
     row.value = row.label == kTxType ? utf8Prefix(valueText_, 2) : valueText_;
     selectAllValueText();
     changed();
-    updateItem();
+    // Whether the value was stored or refused, the grid then shows the record as it is stored.
+    try {
+        updateItem();
+    } catch (...) {
+        refill();
+        throw;
+    }
+    refill();
+}
+
+void PropertyGrid::refill()
+{
+    const int row = currentRow_;
+    const int column = currentColumn_;
+    const std::vector<std::string> choices = valueChoices_;
+    showProps(selType_, itemNum_);
+    currentRow_ = row;
+    currentColumn_ = column;
+    valueChoices_ = choices;
+    if (dataRowCurrent()) {
+        valueText_ = cell(currentRow_);
+        selectAllValueText();
+    }
+    changed();
 }
 
 void PropertyGrid::cancel()

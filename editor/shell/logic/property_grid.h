@@ -30,6 +30,8 @@ public:
     void setSelType(int selType);
     // A click on grid row `row`.
     void rowClick(int row);
+    // Writes the value box into the current row and the record into the map, then shows the
+    // record as stored (also when a value was refused).
     void ok();
     void cancel();
     void updateItem();
@@ -50,11 +52,14 @@ public:
 private:
     bool dataRowCurrent() const { return currentRow_ >= 1 && currentRow_ < static_cast<int>(rows_.size()); }
     void selectAllValueText();
+    // The grid filled again from the map for the record it shows, on the same row.
+    void refill();
     const std::string& cell(int row) const { return rows_.at(row).value; }
     void changed() const;
 
     clsMap* map_ = nullptr;
     int selType_ = kNothing;
+    int32_t itemNum_ = 0;
     std::vector<Row> rows_ {{"Property", "Value"}};
     int currentRow_ = 0;
     int currentColumn_ = 0;
