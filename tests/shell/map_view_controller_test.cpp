@@ -72,14 +72,17 @@ TEST_F(MapViewFixture, MoveDragTakesTheAreaWhereTheBandWasLetGo)
 {
     map.clickMode = 2;
     view.mouseDown(MapViewController::kLeftButton, false, 15, 15);
-    view.mouseMove(MapViewController::kLeftButton, 30, 15);  // factor 2: band's left from 10 to 20
-    view.mouseUp(MapViewController::kLeftButton, 30, 15);
-    EXPECT_EQ(wall0(), std::vector<int32_t>({200, 100, 300, 100})) << "10 pixels at 10 units each";
+    view.mouseMove(MapViewController::kLeftButton, 30, 17);
+    ASSERT_EQ(surface.ops.size(), 12u);
+    EXPECT_EQ(std::vector<double>({surface.ops[8].x1, surface.ops[8].y1, surface.ops[8].x2}),
+              std::vector<double>({25, 12, 35})) << "the band follows the mouse: 15 right, 2 down";
+    view.mouseUp(MapViewController::kLeftButton, 30, 17);
+    EXPECT_EQ(wall0(), std::vector<int32_t>({250, 120, 350, 120})) << "15 and 2 pixels at 10 units each";
 
     // A click without motion moves nothing, whatever the last drag left in the factors.
     view.mouseDown(MapViewController::kLeftButton, false, 25, 15);
     view.mouseUp(MapViewController::kLeftButton, 25, 15);
-    EXPECT_EQ(wall0(), std::vector<int32_t>({200, 100, 300, 100}));
+    EXPECT_EQ(wall0(), std::vector<int32_t>({250, 120, 350, 120}));
 }
 
 TEST_F(MapViewFixture, RubberBandIsErasedByDrawingItAgain)

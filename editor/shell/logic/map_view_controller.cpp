@@ -62,7 +62,7 @@ void MapViewController::drawBand()
     if (drag_ == Drag::Scale)
         drawRect(fx_ * left_, fy_ * top_, fx_ * right_, fy_ * bottom_);
     else
-        drawRect(fx_ * left_, fy_ * top_, fx_ * left_ + (right_ - left_), fy_ * top_ + (bottom_ - top_));
+        drawRect(left_ + moveX_, top_ + moveY_, right_ + moveX_, bottom_ + moveY_);
 }
 
 void MapViewController::mouseDown(int button, bool shift, float x, float y)
@@ -98,6 +98,8 @@ void MapViewController::mouseDown(int button, bool shift, float x, float y)
     // Both drags start from the area as it is; a move click without motion moves nothing.
     fx_ = 1;
     fy_ = 1;
+    moveX_ = 0;
+    moveY_ = 0;
     drag_ = mode == kScale ? Drag::Scale : Drag::Move;
     drawBand();
     port_.pictureChanged();
@@ -106,11 +108,14 @@ void MapViewController::mouseDown(int button, bool shift, float x, float y)
 void MapViewController::mouseMove(int button, float x, float y)
 {
     if (!map_ || drag_ == Drag::None || !(button & kLeftButton)) return;
-    float nfx = factor(x, dx0_, px_);
-    float nfy = factor(y, dy0_, py_);
     drawBand();
-    fx_ = nfx;
-    fy_ = nfy;
+    if (drag_ == Drag::Scale) {
+        fx_ = factor(x, dx0_, px_);
+        fy_ = factor(y, dy0_, py_);
+    } else {
+        moveX_ = x - dx0_;
+        moveY_ = y - dy0_;
+    }
     drawBand();
     port_.pictureChanged();
 }
@@ -124,10 +129,10 @@ void MapViewController::mouseUp(int button, float, float)
     if (finished == Drag::Scale) {
         map_->scaleArea(map_->selAreaNum, fx_, fy_);
     } else {
-        // One pixel of the view is the magnification in map units, so the area lands where the
-        // rubber band was let go.
-        float dx = (fx_ * left_ - left_) * map_->magX;
-        float dy = (fy_ * top_ - top_) * map_->magY;
+        // The area goes as far as the mouse went: one pixel of the view is the magnification in
+        // map units, so it lands where the rubber band was let go.
+        float dx = moveX_ * map_->magX;
+        float dy = moveY_ * map_->magY;
         map_->moveArea(map_->selAreaNum, dx, dy);
     }
     redraw();

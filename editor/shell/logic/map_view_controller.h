@@ -20,7 +20,8 @@ public:
 };
 
 // The map view's behaviour: redraw from the scroll bars, the mouse per tool mode (select, the
-// scale and move drags with their rubber bands, the insertion point on any other button), the
+// scale drag about the insertion point and the move drag that follows the mouse, both with rubber
+// bands, the insertion point on any other button), the
 // flashing of the selected wall, keys and drops. It holds no map data.
 class MapViewController {
 public:
@@ -65,4 +66,6 @@ private:
     float px_ = 0, py_ = 0;
     float dx0_ = 0, dy0_ = 0;
     float left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
+    // How far the mouse has gone since the press of a move drag, in pixels.
+    float moveX_ = 0, moveY_ = 0;
 };
