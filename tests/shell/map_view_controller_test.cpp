@@ -200,6 +200,24 @@ TEST_F(MapViewFixture, RedrawFollowsScrollBarsAndRedrawCommandRestoresTimer)
     EXPECT_EQ(port.clears, 2);
 }
 
+TEST_F(MapViewFixture, ScrollRangesWidenToTheWholeMapNegativeCoordinatesIncluded)
+{
+    view.redraw();
+    EXPECT_EQ(port.ranges, (ScrollRanges {0, 2000, 0, 2000})) << "a map within the usual range keeps it";
+
+    map.addWall(-1000, -505, 30000, 100, 4, -1);
+    port.h = -0.058;  // the widened range's left end: -116 of 2000
+    port.v = 0;
+    view.redraw();
+    // Map x -1000 is view pixel -100, y -505 is -50.5; the picture is 800 x 600.
+    EXPECT_EQ(port.ranges, (ScrollRanges {-116, 2216, -67, 2000}));
+    EXPECT_EQ(map.offsetX, 116);
+    EXPECT_FLOAT_EQ(map.scaleDrawX(-1000), 16) << "the west end in view with the margin";
+    map.magX = 1;
+    EXPECT_EQ(view.scrollRanges().hMin, -1016);
+    EXPECT_EQ(view.scrollRanges().hMax, 29216);
+}
+
 TEST_F(MapViewFixture, KeysGoToTheValueBoxAndDropsDrawAMark)
 {
     view.keyPress();

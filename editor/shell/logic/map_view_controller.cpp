@@ -1,11 +1,19 @@
 #include "editor/shell/logic/map_view_controller.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
 #include "editor/shell/logic/command_guard.h"
 #include "platform/message_box.h"
 
 namespace {
 
 enum ClickMode { kSelect = 0, kScale = 1, kMove = 2, kRotate = 3, kShear = 4 };
+
+// Room left round a widened map, in pixels; the view's offsets are 16-bit.
+constexpr int kScrollMargin = 16;
+constexpr int kOffsetLimit = 32767;
 
 // A press on the pivot's own column or row would divide by zero; the distance counts as 1.
 float factor(float now, float pressed, float pivot)
@@ -29,9 +37,39 @@ void MapViewController::setMap(clsMap* map)
     if (map_) map_->drawInsertion(picture_);
 }
 
+ScrollRanges MapViewController::scrollRanges() const
+{
+    if (!map_) return {0, kScrollSpan, 0, kScrollSpan};
+    double left = map_->vx, right = map_->vx, top = map_->vy, bottom = map_->vy;
+    auto take = [&](double x, double y) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+    };
+    for (int32_t i = 0; i < map_->numWalls; ++i) {
+        const Wall& w = map_->wallRecord(i);
+        take(w.x1, w.y1);
+        take(w.x2, w.y2);
+    }
+    // Position p puts view pixel p of the map at the picture's left (top) edge. A map within the
+    // usual range keeps it; one reaching further gets a margin beyond its end.
+    auto low = [](double mapLow, int mag) {
+        double p = std::floor(mapLow / mag);
+        return p < 0 ? static_cast<int>(std::max<double>(p - kScrollMargin, -kOffsetLimit)) : 0;
+    };
+    auto high = [](double mapHigh, int mag, double picture) {
+        double p = std::ceil(mapHigh / mag - picture);
+        return p > kScrollSpan ? static_cast<int>(std::min<double>(p + kScrollMargin, kOffsetLimit)) : kScrollSpan;
+    };
+    return {low(left, map_->magX), high(right, map_->magX, picture_.scaleWidth()), low(top, map_->magY),
+            high(bottom, map_->magY, picture_.scaleHeight())};
+}
+
 void MapViewController::redraw()
 {
     if (!map_) return;
+    port_.setScrollRanges(scrollRanges());
     map_->calcOffset(port_.horizontalFraction(), port_.verticalFraction());
     port_.clearPicture();
     // A fresh picture carries no highlight, so the next flash step draws it again.
