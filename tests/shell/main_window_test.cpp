@@ -222,6 +222,19 @@ TEST_F(MainWindowFixture, CutMenuAndButtonAreNotYetAvailable)
     EXPECT_EQ(messages.messages.size(), 2u);
 }
 
+TEST_F(MainWindowFixture, F4OpensTheSideEditorBesideTheMainWindow)
+{
+    showActive();
+    auto* sideEditor = control<QWidget>("frmProps");
+    ASSERT_NE(sideEditor, nullptr);
+    ASSERT_FALSE(sideEditor->isVisible());
+    QTest::keyClick(form.get(), Qt::Key_F4);
+    EXPECT_TRUE(sideEditor->isVisible());
+    EXPECT_EQ(sideEditor->windowTitle().toStdString(), "Properties");
+    EXPECT_NE(sideEditor->findChild<QWidget*>("txtX1"), nullptr) << "the segment's text boxes";
+    EXPECT_EQ(sideEditor->frameGeometry().left(), form->frameGeometry().right() + 1) << "at the main window's right edge";
+}
+
 TEST_F(MainWindowFixture, ZoomInAndOut)
 {
     clsMap& map = form->map();
