@@ -361,27 +361,27 @@ TEST_F(MainWindowFixture, TheGridShowsTheRecordAsStoredAfterOkAndAfterARefusal)
     auto* grid = control<QTableWidget>("grd_Props");
     auto* value = control<QComboBox>("txt_Value");
     auto* ok = control<QPushButton>("cmd_PropOK");
-    ASSERT_EQ(value->currentText(), "0");
+    ASSERT_EQ(value->currentText().toStdString(), "0");
 
     value->setEditText("-3.5 units");
     ok->click();
     EXPECT_EQ(form->map().wallRecord(1).y1, -4);
-    EXPECT_EQ(grid->item(1, 1)->text(), "-4");
-    EXPECT_EQ(value->currentText(), "-4");
+    EXPECT_EQ(grid->item(1, 1)->text().toStdString(), "-4");
+    EXPECT_EQ(value->currentText().toStdString(), "-4");
 
     value->setEditText("abc");
     ok->click();
     EXPECT_EQ(form->map().wallRecord(1).y1, 0);
-    EXPECT_EQ(grid->item(1, 1)->text(), "0") << "text without a number is stored as 0";
-    EXPECT_EQ(value->currentText(), "0");
+    EXPECT_EQ(grid->item(1, 1)->text().toStdString(), "0") << "text without a number is stored as 0";
+    EXPECT_EQ(value->currentText().toStdString(), "0");
 
     value->setEditText("40000000000");
     ok->click();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, "Run-time error '6':\n\nOverflow");
     EXPECT_EQ(form->map().wallRecord(1).y1, 0);
-    EXPECT_EQ(grid->item(1, 1)->text(), "0") << "nothing was stored";
-    EXPECT_EQ(value->currentText(), "0");
+    EXPECT_EQ(grid->item(1, 1)->text().toStdString(), "0") << "nothing was stored";
+    EXPECT_EQ(value->currentText().toStdString(), "0");
     EXPECT_EQ(grid->currentRow(), 1) << "the row being edited stays current";
 }
 
@@ -438,7 +438,7 @@ TEST_F(MainWindowFixture, EnterPressesOkAndEscPressesXInTheValueBoxAndInTheGrid)
     EXPECT_EQ(form->map().wallRecord(1).x1, 7) << "Enter on the grid";
     value->setEditText("8");
     QTest::keyClick(grid, Qt::Key_Escape);
-    EXPECT_EQ(value->currentText(), "7") << "Esc on the grid drops the edit";
+    EXPECT_EQ(value->currentText().toStdString(), "7") << "Esc on the grid drops the edit";
     EXPECT_EQ(form->map().wallRecord(1).x1, 7);
 
     value->setFocus();
@@ -447,7 +447,7 @@ TEST_F(MainWindowFixture, EnterPressesOkAndEscPressesXInTheValueBoxAndInTheGrid)
     EXPECT_EQ(form->map().wallRecord(1).x1, 9) << "Enter in the value box";
     value->setEditText("10");
     QTest::keyClick(value->lineEdit(), Qt::Key_Escape);
-    EXPECT_EQ(value->currentText(), "9") << "Esc in the value box drops the edit";
+    EXPECT_EQ(value->currentText().toStdString(), "9") << "Esc in the value box drops the edit";
     EXPECT_EQ(form->map().wallRecord(1).x1, 9);
 }
 
@@ -469,7 +469,7 @@ TEST_F(MainWindowFixture, OpeningOrClearingAMapDropsTheSelectionTheListAndTheGri
         EXPECT_EQ(form->map().selWallNum, -1);
         EXPECT_EQ(form->map().selAreaNum, -1);
         EXPECT_EQ(control<QListWidget>("lstWall")->count(), 0);
-        EXPECT_EQ(control<QLabel>("lblSelType")->text(), "Type: ");
+        EXPECT_EQ(control<QLabel>("lblSelType")->text().toStdString(), "Type: ");
         EXPECT_EQ(control<QTableWidget>("grd_Props")->rowCount(), 0);
         std::vector<int32_t> before = wallEnds(1);
         control<QPushButton>("cmd_PropOK")->click();
