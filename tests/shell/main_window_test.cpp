@@ -94,9 +94,10 @@ struct MainWindowFixture : ::testing::Test {
     // A click on the project tree's node with this text under the root numbered root.
     void clickNode(int root, const QString& text)
     {
-        QTreeWidgetItem* parent = control<QTreeWidget>("TreeView1")->topLevelItem(root);
+        auto* tree = control<QTreeWidget>("TreeView1");
+        QTreeWidgetItem* parent = tree->topLevelItem(root);
         for (int i = 0; i < parent->childCount(); ++i)
-            if (parent->child(i)->text(0) == text) emit control<QTreeWidget>("TreeView1")->itemClicked(parent->child(i), 0);
+            if (parent->child(i)->text(0) == text) emit tree->itemClicked(parent->child(i), 0);
     }
     std::vector<int32_t> wallEnds(int32_t n) const
     {
@@ -232,7 +233,8 @@ TEST_F(MainWindowFixture, F4OpensTheSideEditorBesideTheMainWindow)
     EXPECT_TRUE(sideEditor->isVisible());
     EXPECT_EQ(sideEditor->windowTitle().toStdString(), "Properties");
     EXPECT_NE(sideEditor->findChild<QWidget*>("txtX1"), nullptr) << "the segment's text boxes";
-    EXPECT_EQ(sideEditor->frameGeometry().left(), form->frameGeometry().right() + 1) << "at the main window's right edge";
+    EXPECT_EQ(sideEditor->frameGeometry().left(), form->frameGeometry().right() + 1)
+        << "at the main window's right edge";
 }
 
 TEST_F(MainWindowFixture, ZoomInAndOut)
@@ -336,7 +338,10 @@ std::vector<std::pair<int, int>> crossesOn(const QImage& image)
             while (!open.empty()) {
                 auto [px, py] = open.back();
                 open.pop_back();
-                left = std::min(left, px), right = std::max(right, px), top = std::min(top, py), bottom = std::max(bottom, py);
+                left = std::min(left, px);
+                right = std::max(right, px);
+                top = std::min(top, py);
+                bottom = std::max(bottom, py);
                 for (int ny = py - 1; ny <= py + 1; ++ny)
                     for (int nx = px - 1; nx <= px + 1; ++nx) {
                         if (nx < 0 || ny < 0 || nx >= image.width() || ny >= image.height()) continue;

@@ -94,7 +94,7 @@ const RecordRows& recordRows(int selType)
 }
 
 // The field's value as the grid shows it.
-std::string shown(const clsMap& m, const FieldOf& field)
+std::string cellText(const clsMap& m, const FieldOf& field)
 {
     struct Show {
         const clsMap& m;
@@ -107,7 +107,7 @@ std::string shown(const clsMap& m, const FieldOf& field)
 }
 
 // Writes a value cell into its field; a number that does not fit raises overflow (error 6).
-void written(clsMap& m, const GridField& g, const std::string& text)
+void storeCell(clsMap& m, const GridField& g, const std::string& text)
 {
     switch (g.writeBack) {
     case W::kWhole: m.*std::get<int32_t clsMap::*>(g.field) = whole(text); break;
@@ -163,7 +163,8 @@ void PropertyGrid::showProps(int selType, int32_t itemNum)
         const RecordRows& record = recordRows(selType);
         if (record.fetch) (map_->*record.fetch)(itemNum);
         rows_.resize(record.fields.size() + 1);
-        for (const GridField& g : record.fields) rows_[static_cast<size_t>(g.row)] = {g.label, shown(*map_, g.field)};
+        for (const GridField& g : record.fields)
+            rows_[static_cast<size_t>(g.row)] = {g.label, cellText(*map_, g.field)};
     }
     // Stepping from wall to wall keeps the row being edited; the header row is no editing row.
     if (selType == kWall && remembered >= 1 && remembered < static_cast<int>(rows_.size())) {
@@ -255,7 +256,7 @@ void PropertyGrid::updateItem()
     if (record.selected && m.*record.selected < 0) return;
     // The buffer is loaded from the record first, so fields the grid does not show keep their values.
     if (record.fetch) (m.*record.fetch)(m.*record.selected);
-    for (const GridField& g : record.fields) written(m, g, cell(g.row));
+    for (const GridField& g : record.fields) storeCell(m, g, cell(g.row));
     if (!record.store) return;
     (m.*record.store)(m.*record.selected);
     if (redrawMap) redrawMap();
