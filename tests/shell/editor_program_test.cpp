@@ -13,12 +13,12 @@ class EditorProgramTest : public ::testing::Test {
 protected:
     EditorProgramTest() { setenv("QT_QPA_PLATFORM", "offscreen", 1); }
 
-    // The splash window closes itself after 3 s while the map's message box is up; the editor
-    // must live on with its message.
+    // The splash window closes itself 3 s after the start while the map's message box is up; the
+    // editor must live on with its message, here until 5 s after the start.
     void expectRunningPastTheSplash(const std::string& map)
     {
         qztest::RunningProgram editor(QZ3DEDIT_PROGRAM, {map});
-        EXPECT_FALSE(editor.waitForEnd(std::chrono::seconds(4)))
+        EXPECT_FALSE(editor.waitForEnd(std::chrono::seconds(5)))
             << "ended with " << editor.ending().value_or("") << ": " << editor.err();
         editor.terminate();
         EXPECT_EQ(editor.ending(), "signal 15") << "it ran until it was stopped";
