@@ -11,7 +11,7 @@
 
 #include "editor/bsp/bsp_builder.h"
 #include "editor/model/clsMap.h"
-#include "tests/support/room_map_generator.h"
+#include "tools/room-map/room_map_generator.h"
 
 namespace {
 

@@ -33,7 +33,7 @@ frmMap::frmMap(QWidget* parent)
     vScroll_->setObjectName("VScroll1");
     tmrFlash_->setObjectName("tmrFlash");
     for (QScrollBar* bar : {hScroll_, vScroll_}) {
-        bar->setRange(0, kScrollMaximum);
+        bar->setRange(0, MapViewController::kScrollSpan);
         bar->setSingleStep(20);
         bar->setPageStep(200);
         connect(bar, &QScrollBar::valueChanged, this, [this] { runGuarded([this] { controller_.redraw(); }); });
@@ -72,9 +72,25 @@ void frmMap::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-double frmMap::horizontalFraction() const { return hScroll_->value() / static_cast<double>(hScroll_->maximum()); }
+double frmMap::horizontalFraction() const
+{
+    return hScroll_->value() / static_cast<double>(MapViewController::kScrollSpan);
+}
 
-double frmMap::verticalFraction() const { return vScroll_->value() / static_cast<double>(vScroll_->maximum()); }
+double frmMap::verticalFraction() const
+{
+    return vScroll_->value() / static_cast<double>(MapViewController::kScrollSpan);
+}
+
+// Set during a redraw, which reads the positions next: a position the new range cuts back must
+// not start a second redraw.
+void frmMap::setScrollRanges(const ScrollRanges& ranges)
+{
+    QSignalBlocker quietH(hScroll_);
+    QSignalBlocker quietV(vScroll_);
+    hScroll_->setRange(ranges.hMin, ranges.hMax);
+    vScroll_->setRange(ranges.vMin, ranges.vMax);
+}
 
 void frmMap::clearPicture() { picture_->surface().clear(); }
 

@@ -8,13 +8,11 @@ class PictureBox;
 class QScrollBar;
 class QTimer;
 
-// The map view (caption "Map"): the picture, two scroll bars over 2000 pixels of view each way,
-// and the flash timer.
+// The map view (caption "Map"): the picture, two scroll bars over 2000 pixels of view each way (more
+// where the map reaches further, negative coordinates included), and the flash timer.
 class frmMap : public QWidget, private MapViewPort {
     Q_OBJECT
 public:
-    static constexpr int kScrollMaximum = 2000;
-
     explicit frmMap(QWidget* parent = nullptr);
 
     MapViewController& controller() { return controller_; }
@@ -34,6 +32,7 @@ protected:
 private:
     double horizontalFraction() const override;
     double verticalFraction() const override;
+    void setScrollRanges(const ScrollRanges& ranges) override;
     void clearPicture() override;
     void pictureChanged() override;
     bool flashTimerEnabled() const override;

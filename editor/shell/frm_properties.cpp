@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,6 +48,10 @@ frmProperties::frmProperties(QWidget* parent)
     grdProps_->setSelectionMode(QAbstractItemView::SingleSelection);
     txtValue_->setEditable(true);
     txtValue_->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed is stored as typed: completing "1" to "16 - Animated Texture" would store 16.
+    txtValue_->setCompleter(nullptr);
+    // Drawn as the default button; Enter reaches it from the value box and the grid (below), as a
+    // default button only does by itself inside a dialog.
     cmdOK_->setDefault(true);
 
     grid_.onChanged = [this] { refresh(); };
@@ -57,15 +62,36 @@ frmProperties::frmProperties(QWidget* parent)
     connect(txtValue_, &QComboBox::editTextChanged, this, [this](const QString& text) {
         if (!refreshing_) grid_.setValueText(text.toStdString());
     });
-    auto pressOK = [this] { runGuarded([this] { grid_.ok(); }); };
-    auto pressCancel = [this] { runGuarded([this] { grid_.cancel(); }); };
-    connect(cmdOK_, &QPushButton::clicked, this, pressOK);
-    connect(txtValue_->lineEdit(), &QLineEdit::returnPressed, this, pressOK);
-    connect(cmdCancel_, &QPushButton::clicked, this, pressCancel);
+    connect(cmdOK_, &QPushButton::clicked, this, &frmProperties::pressOK);
+    connect(txtValue_->lineEdit(), &QLineEdit::returnPressed, this, &frmProperties::pressOK);
+    grdProps_->installEventFilter(this);
+    connect(cmdCancel_, &QPushButton::clicked, this, &frmProperties::pressCancel);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, pressCancel);
+    connect(escape, &QShortcut::activated, this, &frmProperties::pressCancel);
     refresh();
+}
+
+void frmProperties::pressOK()
+{
+    runGuarded([this] { grid_.ok(); });
+}
+
+void frmProperties::pressCancel()
+{
+    runGuarded([this] { grid_.cancel(); });
+}
+
+bool frmProperties::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == grdProps_ && event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            pressOK();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmProperties::focusValueBox()

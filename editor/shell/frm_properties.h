@@ -20,9 +20,12 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void refresh();
+    void pressOK();
+    void pressCancel();
 
     PropertyGrid grid_;
     QLabel* lblSelType_;

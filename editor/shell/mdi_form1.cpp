@@ -68,7 +68,8 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
     properties_ = new frmProperties;
     selection_ = std::make_unique<ProjectSelection>(properties_->grid(), map_view_->controller());
     ShellWindows& windows = *this;
-    commands_ = std::make_unique<MainCommands>(windows, dialogs ? *dialogs : *ownDialogs_, map_view_->controller());
+    commands_ = std::make_unique<MainCommands>(windows, dialogs ? *dialogs : *ownDialogs_, map_view_->controller(),
+                                               *selection_);
     commands_->recentFiles().load();
     log.line("Setting recent files");
     updateRecentCaptions();
@@ -92,6 +93,7 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
 
     project_->setSelection(selection_.get());
     selection_->selectNode = [this](const std::string& key) { project_->selectNode(key); };
+    selection_->clearSelectList = [this] { select_->clearList(); };
     properties_->grid().redrawMap = [this] { map_view_->controller().redraw(); };
     sideEditor_->editor().redrawMap = [this] { map_view_->controller().redraw(); };
     map_view_->focusValueBoxHandler = [this] { properties_->focusValueBox(); };

@@ -14,6 +14,8 @@ namespace {
 // WM_KEYUP's lParam: repeat count 1, the key was down and is being released.
 constexpr LPARAM kKeyUpFlags = (LPARAM(1) << 30) | (LPARAM(1) << 31) | 1;
 constexpr LPARAM kKeyDownFlags = 1;
+// A held key's repeated WM_KEYDOWN: repeat count 1, the key was already down.
+constexpr LPARAM kKeyRepeatFlags = (LPARAM(1) << 30) | 1;
 
 }  // namespace
 
@@ -70,12 +72,19 @@ void QtClientArea::keyPressEvent(QKeyEvent* event) { keyMessage(event, WM_KEYDOW
 
 void QtClientArea::keyReleaseEvent(QKeyEvent* event) { keyMessage(event, WM_KEYUP); }
 
+// A held key repeats as the desktop the procedures were written for repeats it: more WM_KEYDOWNs
+// marked as repeats, and one WM_KEYUP when it is let go. Qt's auto-repeat release comes between
+// the repeats and is left out, so a key polled as held stays held.
 void QtClientArea::keyMessage(QKeyEvent* event, uint32_t message)
 {
     event->accept();
-    if (event->isAutoRepeat()) return;
-    if (std::optional<uint32_t> key = virtualKeyOf(event->key()))
-        send_(message, *key, message == WM_KEYUP ? kKeyUpFlags : kKeyDownFlags);
+    if (event->isAutoRepeat() && message == WM_KEYUP) return;
+    std::optional<uint32_t> key = virtualKeyOf(event->key());
+    if (!key) return;
+    if (message == WM_KEYUP)
+        send_(message, *key, kKeyUpFlags);
+    else
+        send_(message, *key, event->isAutoRepeat() ? kKeyRepeatFlags : kKeyDownFlags);
 }
 
 bool QtClientArea::focusNextPrevChild(bool) { return false; }

@@ -12,7 +12,7 @@ using WindowMessage = std::function<LRESULT(uint32_t message, WPARAM wParam, LPA
 
 // The client area of a window: a 32-bit surface registered with the graphics stand-ins, which
 // GetDC hands out, shown `scale` times as large. Sizes, keys and key releases become WM_SIZE,
-// WM_KEYDOWN and WM_KEYUP; auto-repeated keys are left out, so a held key is one down and one up.
+// WM_KEYDOWN and WM_KEYUP; a held key repeats its WM_KEYDOWN (marked as a repeat) and goes up once.
 class QtClientArea final : public QWidget {
 public:
     QtClientArea(QWidget* parent, int scale, QColor background, WindowMessage send);

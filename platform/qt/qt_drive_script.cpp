@@ -55,7 +55,7 @@ std::optional<QString> QtDriveScript::fault(const QStringList& steps)
         bool ok = true;
         if (verb == "command" || verb == "click")
             ok = commandNamed(argument).has_value();
-        else if (verb == "press" || verb == "release")
+        else if (verb == "press" || verb == "release" || verb == "repeat")
             ok = keyNamed(argument).has_value();
         else if (verb == "ticks")
             argument.toInt(&ok);
@@ -105,6 +105,11 @@ void QtDriveScript::play(const QString& step)
     } else if (verb == "press" || verb == "release") {
         QKeyEvent key(verb == "press" ? QEvent::KeyPress : QEvent::KeyRelease, *keyNamed(argument), Qt::NoModifier);
         QApplication::sendEvent(window->client(), &key);
+    } else if (verb == "repeat") {
+        for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+            QKeyEvent key(type, *keyNamed(argument), Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(window->client(), &key);
+        }
     } else if (verb == "grab") {
         window->grab().save(argument);
     } else if (step == "close") {

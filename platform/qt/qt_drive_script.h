@@ -14,6 +14,7 @@ class QtWindowSystem;
 //   click:ID     click the toolbar button of command ID
 //   press:KEY    release:KEY   a key (Up, Down, Left, Right, Shift, Space, PageUp, PageDown, Tab,
 //                Return or a letter) goes down or up, as the keyboard would send it
+//   repeat:KEY   a held key's auto-repeat: a release and a press, both marked as repeats
 //   ticks:N      wait for N timer ticks
 //   grab:FILE    save a picture of the window
 //   close        close the window

@@ -8,7 +8,7 @@
 #include "platform/run_error.h"
 #include "tests/bsp/record_compare.h"
 #include "tests/bsp/reference_bsp.h"
-#include "tests/support/room_map_generator.h"
+#include "tools/room-map/room_map_generator.h"
 #include "tests/support/test_support.h"
 
 namespace {

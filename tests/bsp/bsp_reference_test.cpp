@@ -7,7 +7,7 @@
 #include "editor/model/clsMap.h"
 #include "tests/bsp/record_compare.h"
 #include "tests/bsp/reference_bsp.h"
-#include "tests/support/room_map_generator.h"
+#include "tools/room-map/room_map_generator.h"
 #include "tests/support/test_support.h"
 
 namespace {

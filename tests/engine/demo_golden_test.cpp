@@ -35,7 +35,7 @@ const std::array<GoldenView, 5> kGolden {{
     {320, 64, 56, 0, 0, 0x9dddba8e546a5820ull, 0xdb914f8c60682185ull},
     {-192, 100, 40, 0, 150, 0xdf831f43fd97fb54ull, 0xd06d15b146941ec5ull},
     {320, 720, 104, 64, 0, 0x9c70ebeb4a57491cull, 0x65e7b590530651efull},
-    {560, 128, 56, 32, 0, 0x62df5727ff207f73ull, 0x72a60109dbf51a53ull},
+    {560, 128, 56, 32, 0, 0x087daf75fbda8a8eull, 0x81f6a029aec112ecull},
     {560, 320, 56, 32, 0, 0x78a3f4fa85108092ull, 0x4616fbeb43d45bf1ull},
 }};
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "platform/automation_strings.h"
-#include "tests/engine/engine_files.h"
+#include "tests/support/engine_files.h"
 
 // The exported interface as a host sees it: QZ3D15.so loaded by name, its functions found by
 // their upper-case names and called with every argument by reference.

@@ -7,7 +7,7 @@
 #include "engine/lifecycle.h"
 #include "platform/files.h"
 #include "platform/gdi.h"
-#include "tests/engine/engine_files.h"
+#include "tests/support/engine_files.h"
 
 namespace enginetest {
 namespace {

@@ -4,7 +4,7 @@
 #include "engine/header_file.h"
 #include "engine/memory_log.h"
 #include "engine/texture_loaders.h"
-#include "tests/engine/engine_files.h"
+#include "tests/support/engine_files.h"
 
 namespace enginetest {
 namespace {

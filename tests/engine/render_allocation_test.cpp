@@ -6,7 +6,7 @@
 #include <new>
 
 #include "engine/renderer.h"
-#include "tests/engine/render_fixture.h"
+#include "tests/support/render_fixture.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <set>
 
 #include "engine/renderer.h"
-#include "tests/engine/render_fixture.h"
+#include "tests/support/render_fixture.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/renderer.h"
-#include "tests/engine/render_fixture.h"
+#include "tests/support/render_fixture.h"
 
 namespace {
 

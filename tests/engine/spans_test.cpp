@@ -9,7 +9,7 @@
 #include "engine/render_context.h"
 #include "engine/renderer.h"
 #include "engine/spans.h"
-#include "tests/engine/render_fixture.h"
+#include "tests/support/render_fixture.h"
 #include "platform/files.h"
 #include "tests/support/test_support.h"
 

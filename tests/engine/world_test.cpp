@@ -4,7 +4,7 @@
 
 #include "engine/map_reader.h"
 #include "engine/world_loader.h"
-#include "tests/engine/engine_files.h"
+#include "tests/support/engine_files.h"
 
 namespace enginetest {
 namespace {

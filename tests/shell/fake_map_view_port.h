@@ -5,6 +5,7 @@
 struct FakeMapViewPort : MapViewPort {
     double horizontalFraction() const override { return h; }
     double verticalFraction() const override { return v; }
+    void setScrollRanges(const ScrollRanges& r) override { ranges = r; }
     void clearPicture() override { ++clears; }
     void pictureChanged() override { ++repaints; }
     bool flashTimerEnabled() const override { return timer; }
@@ -12,6 +13,7 @@ struct FakeMapViewPort : MapViewPort {
     void focusValueBox() override { ++focusRequests; }
 
     double h = 0, v = 0;
+    ScrollRanges ranges {};
     bool timer = false;
     int clears = 0, repaints = 0, focusRequests = 0;
 };

@@ -7,11 +7,15 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <filesystem>
 #include <memory>
+#include <set>
+#include <utility>
 
 #include "editor/model/clsMap.h"
 #include "editor/shell/frm_map.h"
@@ -57,6 +61,48 @@ struct MainWindowFixture : ::testing::Test {
         std::string path = dir.file(name);
         EXPECT_TRUE(room.WriteNewMPB(path, false));
         return path;
+    }
+    // A map of one square room at (1000, 1000)-(1300, 1300).
+    std::string writeOtherRoomMap(const std::string& name)
+    {
+        clsMap room;
+        room.startArea(0, 0);
+        room.addWall(1000, 1000, 1300, 1000, 0, 1);
+        room.addWall(1300, 1000, 1300, 1300, 0, 2);
+        room.addWall(1300, 1300, 1000, 1300, 0, 3);
+        room.addWall(1000, 1300, 1000, 1000, 0, -1);
+        room.endArea();
+        std::string path = dir.file(name);
+        EXPECT_TRUE(room.WriteNewMPB(path, false));
+        return path;
+    }
+    // Shows the main window and makes it the active one, as a person's desktop does; keys then go
+    // to the focused control.
+    void showActive()
+    {
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    // A click on row `row` of the property grid (0 is the first data row).
+    void clickGridRow(int row)
+    {
+        auto* grid = control<QTableWidget>("grd_Props");
+        ASSERT_NE(grid->item(row, 0), nullptr) << "row " << row;
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          grid->visualItemRect(grid->item(row, 0)).center());
+    }
+    // A click on the project tree's node with this text under the root numbered root.
+    void clickNode(int root, const QString& text)
+    {
+        auto* tree = control<QTreeWidget>("TreeView1");
+        QTreeWidgetItem* parent = tree->topLevelItem(root);
+        for (int i = 0; i < parent->childCount(); ++i)
+            if (parent->child(i)->text(0) == text) emit tree->itemClicked(parent->child(i), 0);
+    }
+    std::vector<int32_t> wallEnds(int32_t n) const
+    {
+        const Wall& w = form->map().wallRecord(n);
+        return {w.x1, w.y1, w.x2, w.y2};
     }
     QStringList nodeTexts(int root) const
     {
@@ -177,6 +223,20 @@ TEST_F(MainWindowFixture, CutMenuAndButtonAreNotYetAvailable)
     EXPECT_EQ(messages.messages.size(), 2u);
 }
 
+TEST_F(MainWindowFixture, F4OpensTheSideEditorBesideTheMainWindow)
+{
+    showActive();
+    auto* sideEditor = control<QWidget>("frmProps");
+    ASSERT_NE(sideEditor, nullptr);
+    ASSERT_FALSE(sideEditor->isVisible());
+    QTest::keyClick(form.get(), Qt::Key_F4);
+    EXPECT_TRUE(sideEditor->isVisible());
+    EXPECT_EQ(sideEditor->windowTitle().toStdString(), "Properties");
+    EXPECT_NE(sideEditor->findChild<QWidget*>("txtX1"), nullptr) << "the segment's text boxes";
+    EXPECT_EQ(sideEditor->frameGeometry().left(), form->frameGeometry().right() + 1)
+        << "at the main window's right edge";
+}
+
 TEST_F(MainWindowFixture, ZoomInAndOut)
 {
     clsMap& map = form->map();
@@ -235,8 +295,9 @@ TEST_F(MainWindowFixture, ClicksInTheMapSelectAndMoveTheInsertionPoint)
 
     trigger("itmNewMap");
     EXPECT_EQ(form->map().selWallNum, -1);
-    QTest::qWait(600);
-    EXPECT_FALSE(control<QTimer>("tmrFlash")->isActive()) << "the timer stops once nothing is selected";
+    QTimer* flash = control<QTimer>("tmrFlash");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !flash->isActive(); }, 5000))
+        << "the timer stops at its next tick once nothing is selected";
 }
 
 TEST_F(MainWindowFixture, GridOverflowIsReportedAndTheEditorGoesOn)
@@ -258,7 +319,271 @@ TEST_F(MainWindowFixture, GridOverflowIsReportedAndTheEditorGoesOn)
     value->setEditText("12.5");
     control<QPushButton>("cmd_PropOK")->click();
     EXPECT_EQ(form->map().wallRecord(0).x1, 12);
-    EXPECT_EQ(grid->item(0, 1)->text(), "12.5");
+    EXPECT_EQ(grid->item(0, 1)->text(), "12") << "the grid shows what was stored";
+}
+
+// The insertion crosses on the map view's picture: pixels the cross turns yellow (blue drawn in
+// exclusive-or on white), grouped into touching clusters; each cluster's centre.
+std::vector<std::pair<int, int>> crossesOn(const QImage& image)
+{
+    const QRgb cross = qRgb(255, 255, 0);
+    std::vector<std::pair<int, int>> centres;
+    std::vector<bool> seen(static_cast<size_t>(image.width() * image.height()));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (seen[static_cast<size_t>(y * image.width() + x)] || image.pixel(x, y) != cross) continue;
+            int left = x, right = x, top = y, bottom = y;
+            std::vector<std::pair<int, int>> open {{x, y}};
+            seen[static_cast<size_t>(y * image.width() + x)] = true;
+            while (!open.empty()) {
+                auto [px, py] = open.back();
+                open.pop_back();
+                left = std::min(left, px);
+                right = std::max(right, px);
+                top = std::min(top, py);
+                bottom = std::max(bottom, py);
+                for (int ny = py - 1; ny <= py + 1; ++ny)
+                    for (int nx = px - 1; nx <= px + 1; ++nx) {
+                        if (nx < 0 || ny < 0 || nx >= image.width() || ny >= image.height()) continue;
+                        size_t at = static_cast<size_t>(ny * image.width() + nx);
+                        if (seen[at] || image.pixel(nx, ny) != cross) continue;
+                        seen[at] = true;
+                        open.push_back({nx, ny});
+                    }
+            }
+            centres.push_back({(left + right + 1) / 2, (top + bottom + 1) / 2});
+        }
+    }
+    return centres;
+}
+
+TEST_F(MainWindowFixture, TheGridShowsTheRecordAsStoredAfterOkAndAfterARefusal)
+{
+    dialogs.answers = {writeRoomMap("room.map")};
+    trigger("itmOpenMap");
+    form->selectWall(1);
+    clickGridRow(1);  // "y1"
+    auto* grid = control<QTableWidget>("grd_Props");
+    auto* value = control<QComboBox>("txt_Value");
+    auto* ok = control<QPushButton>("cmd_PropOK");
+    ASSERT_EQ(value->currentText().toStdString(), "0");
+
+    value->setEditText("-3.5 units");
+    ok->click();
+    EXPECT_EQ(form->map().wallRecord(1).y1, -4);
+    EXPECT_EQ(grid->item(1, 1)->text().toStdString(), "-4");
+    EXPECT_EQ(value->currentText().toStdString(), "-4");
+
+    value->setEditText("abc");
+    ok->click();
+    EXPECT_EQ(form->map().wallRecord(1).y1, 0);
+    EXPECT_EQ(grid->item(1, 1)->text().toStdString(), "0") << "text without a number is stored as 0";
+    EXPECT_EQ(value->currentText().toStdString(), "0");
+
+    value->setEditText("40000000000");
+    ok->click();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].text, "Run-time error '6':\n\nOverflow");
+    EXPECT_EQ(form->map().wallRecord(1).y1, 0);
+    EXPECT_EQ(grid->item(1, 1)->text().toStdString(), "0") << "nothing was stored";
+    EXPECT_EQ(value->currentText().toStdString(), "0");
+    EXPECT_EQ(grid->currentRow(), 1) << "the row being edited stays current";
+}
+
+TEST_F(MainWindowFixture, ExactlyOneInsertionCrossAfterStartUpRightClicksAndRedraws)
+{
+    showActive();
+    auto* picture = control<PictureBox>("Picture1");
+    using Centres = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(crossesOn(picture->surface().image()), Centres({{10, 10}})) << "the start-up drawing shows the cross";
+    QTest::mouseClick(picture, Qt::RightButton, Qt::NoModifier, QPoint(50, 60));
+    EXPECT_EQ(crossesOn(picture->surface().image()), Centres({{50, 60}}));
+    trigger("itmRedraw");
+    EXPECT_EQ(crossesOn(picture->surface().image()), Centres({{50, 60}}));
+    QTest::mouseClick(picture, Qt::RightButton, Qt::NoModifier, QPoint(120, 80));
+    EXPECT_EQ(crossesOn(picture->surface().image()), Centres({{120, 80}}));
+    dialogs.answers = {writeRoomMap("room.map")};
+    trigger("itmOpenMap");
+    QTest::mouseClick(picture, Qt::RightButton, Qt::NoModifier, QPoint(200, 150));
+    EXPECT_EQ(crossesOn(picture->surface().image()), Centres({{200, 150}}));
+}
+
+TEST_F(MainWindowFixture, TypedTextureTypeIsStoredAsTypedAndAChoiceByItsNumber)
+{
+    showActive();
+    dialogs.answers = {writeRoomMap("room.map")};
+    trigger("itmOpenMap");
+    form->selectWall(0);
+    clickGridRow(5);  // "Tx Type"
+    auto* value = control<QComboBox>("txt_Value");
+    ASSERT_EQ(value->count(), 6);
+    value->lineEdit()->selectAll();
+    QTest::keyClicks(value->lineEdit(), "1");
+    QTest::keyClick(value->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(form->map().wallRecord(0).wallFlags, 1) << "transparent, as typed";
+
+    value->setCurrentIndex(4);  // "08 - Multi-Texture" chosen from the list
+    control<QPushButton>("cmd_PropOK")->click();
+    EXPECT_EQ(form->map().wallRecord(0).wallFlags, 8);
+}
+
+TEST_F(MainWindowFixture, EnterPressesOkAndEscPressesXInTheValueBoxAndInTheGrid)
+{
+    showActive();
+    dialogs.answers = {writeRoomMap("room.map")};
+    trigger("itmOpenMap");
+    form->selectWall(1);
+    clickGridRow(0);  // "x1"
+    auto* value = control<QComboBox>("txt_Value");
+    auto* grid = control<QTableWidget>("grd_Props");
+
+    value->setEditText("7");
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(form->map().wallRecord(1).x1, 7) << "Enter on the grid";
+    value->setEditText("8");
+    QTest::keyClick(grid, Qt::Key_Escape);
+    EXPECT_EQ(value->currentText().toStdString(), "7") << "Esc on the grid drops the edit";
+    EXPECT_EQ(form->map().wallRecord(1).x1, 7);
+
+    value->setFocus();
+    value->setEditText("9");
+    QTest::keyClick(value->lineEdit(), Qt::Key_Enter);
+    EXPECT_EQ(form->map().wallRecord(1).x1, 9) << "Enter in the value box";
+    value->setEditText("10");
+    QTest::keyClick(value->lineEdit(), Qt::Key_Escape);
+    EXPECT_EQ(value->currentText().toStdString(), "9") << "Esc in the value box drops the edit";
+    EXPECT_EQ(form->map().wallRecord(1).x1, 9);
+}
+
+TEST_F(MainWindowFixture, OpeningOrClearingAMapDropsTheSelectionTheListAndTheGrid)
+{
+    std::string first = writeRoomMap("room.map");
+    std::string second = writeOtherRoomMap("other.map");
+    auto selectInFirst = [&] {
+        dialogs.answers = {first};
+        trigger("itmOpenMap");
+        form->selectWall(1);
+        clickNode(1, "Area0");
+        ASSERT_EQ(form->map().selWallNum, 1);
+        ASSERT_EQ(form->map().selAreaNum, 0);
+        ASSERT_EQ(control<QListWidget>("lstWall")->count(), 1);
+    };
+    auto expectNothingSelected = [&](const char* after) {
+        SCOPED_TRACE(after);
+        EXPECT_EQ(form->map().selWallNum, -1);
+        EXPECT_EQ(form->map().selAreaNum, -1);
+        EXPECT_EQ(control<QListWidget>("lstWall")->count(), 0);
+        EXPECT_EQ(control<QLabel>("lblSelType")->text().toStdString(), "Type: ");
+        EXPECT_EQ(control<QTableWidget>("grd_Props")->rowCount(), 0);
+        std::vector<int32_t> before = wallEnds(1);
+        control<QPushButton>("cmd_PropOK")->click();
+        EXPECT_EQ(wallEnds(1), before) << "OK writes nothing over the new map";
+        EXPECT_TRUE(messages.messages.empty());
+    };
+
+    selectInFirst();
+    dialogs.answers = {second};
+    trigger("itmOpenMap");
+    ASSERT_EQ(wallEnds(1), std::vector<int32_t>({1300, 1000, 1300, 1300}));
+    expectNothingSelected("Open Map");
+
+    selectInFirst();
+    trigger("itmRecentFile2");  // other.map
+    ASSERT_EQ(wallEnds(1), std::vector<int32_t>({1300, 1000, 1300, 1300}));
+    expectNothingSelected("a recent file");
+
+    selectInFirst();
+    trigger("itmNewMap");
+    expectNothingSelected("New Map");
+}
+
+TEST_F(MainWindowFixture, AMapNamedWithoutItsFolderIsRememberedByItsFullPath)
+{
+    std::string path = writeRoomMap("room.map");
+    const std::string full = (std::filesystem::current_path() / "room.map").string();
+    form->commands().openMapFile("room.map");
+    ASSERT_EQ(form->map().numWalls, 4);
+    EXPECT_EQ(form->commands().currentMapPath(), full);
+    EXPECT_EQ(action("itmRecentFile1")->text().toStdString(), "&1 " + full);
+    EXPECT_NE(qztest::readText(dir.file("mapedit.ini")).find("file1=" + full + "\n"), std::string::npos);
+
+    // From another folder the entry still opens that map.
+    qztest::TempDir elsewhere;
+    qztest::ScopedCurrentDir there(elsewhere.path());
+    trigger("itmNewMap");
+    trigger("itmRecentFile1");
+    EXPECT_EQ(form->map().numWalls, 4);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(MainWindowFixture, EveryWallOfTheDemoMapCanBeScrolledIntoView)
+{
+    showActive();
+    dialogs.answers = {std::string(QZ_BUILT_DEMO_MAP)};
+    trigger("itmOpenMap");
+    clsMap& map = form->map();
+    ASSERT_GT(map.numWalls, 100);
+    auto* picture = control<PictureBox>("Picture1");
+    auto* hScroll = control<QScrollBar>("HScroll1");
+    auto* vScroll = control<QScrollBar>("VScroll1");
+    // The scroll positions at which each column and row of map units is on the picture.
+    auto shownAt = [&](QScrollBar* bar, int extent, auto position) {
+        std::vector<std::pair<int, int>> spans;  // (first, last) map unit shown at each position
+        for (int value = bar->minimum(); value <= bar->maximum(); value += 10) {
+            bar->setValue(value);
+            spans.push_back({position(0.0f), position(static_cast<float>(extent))});
+        }
+        return spans;
+    };
+    auto columns = shownAt(hScroll, picture->width() - 1, [&](float sx) {
+        return static_cast<int>(map.scaleClickX(sx));
+    });
+    auto rows = shownAt(vScroll, picture->height() - 1, [&](float sy) {
+        return static_cast<int>((sy - map.offsetY) * map.magY);
+    });
+    auto within = [](const std::vector<std::pair<int, int>>& spans, int a, int b) {
+        for (auto [first, last] : spans)
+            if (std::min(a, b) >= first && std::max(a, b) <= last) return true;
+        return false;
+    };
+    int hidden = 0;
+    for (int32_t i = 0; i < map.numWalls; ++i) {
+        const Wall& w = map.wallRecord(i);
+        if (!within(columns, w.x1, w.x2) || !within(rows, w.y1, w.y2)) ++hidden;
+    }
+    EXPECT_EQ(hidden, 0) << "of " << map.numWalls << " walls";
+}
+
+TEST_F(MainWindowFixture, MoveDragsCarryTheAreaExactlyAsFarAsTheMouseWent)
+{
+    showActive();
+    dialogs.answers = {writeRoomMap("room.map")};
+    trigger("itmOpenMap");
+    auto* picture = control<PictureBox>("Picture1");
+    QTest::mouseClick(picture, Qt::RightButton, Qt::NoModifier, QPoint(300, 200));  // the insertion point
+    clickNode(1, "Area0");
+    ASSERT_EQ(form->map().selAreaNum, 0);
+    trigger("move");
+    ASSERT_EQ(form->map().clickMode, 2);
+
+    // At magnification 10 a pixel is ten map units.
+    QTest::mousePress(picture, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseMove(picture, QPoint(15, 8));
+    QTest::mouseMove(picture, QPoint(25, 10));
+    QTest::mouseRelease(picture, Qt::LeftButton, Qt::NoModifier, QPoint(25, 10));
+    EXPECT_EQ(wallEnds(0), std::vector<int32_t>({200, 50, 300, 50}));
+    EXPECT_EQ(wallEnds(2), std::vector<int32_t>({300, 150, 200, 150}));
+
+    // At magnification 1, 100 x 50 pixels of drag are 100 x 50 units.
+    for (int i = 0; i < 4; ++i) trigger("itmZoomIn");
+    ASSERT_EQ(form->map().magX, 1);
+    QTest::mousePress(picture, Qt::LeftButton, Qt::NoModifier, QPoint(250, 100));
+    QTest::mouseMove(picture, QPoint(300, 120));
+    QTest::mouseMove(picture, QPoint(350, 150));
+    QTest::mouseRelease(picture, Qt::LeftButton, Qt::NoModifier, QPoint(350, 150));
+    EXPECT_EQ(wallEnds(0), std::vector<int32_t>({300, 100, 400, 100}));
+    EXPECT_EQ(wallEnds(2), std::vector<int32_t>({400, 200, 300, 200}));
 }
 
 }  // namespace

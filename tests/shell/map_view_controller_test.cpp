@@ -72,14 +72,17 @@ TEST_F(MapViewFixture, MoveDragTakesTheAreaWhereTheBandWasLetGo)
 {
     map.clickMode = 2;
     view.mouseDown(MapViewController::kLeftButton, false, 15, 15);
-    view.mouseMove(MapViewController::kLeftButton, 30, 15);  // factor 2: band's left from 10 to 20
-    view.mouseUp(MapViewController::kLeftButton, 30, 15);
-    EXPECT_EQ(wall0(), std::vector<int32_t>({200, 100, 300, 100})) << "10 pixels at 10 units each";
+    view.mouseMove(MapViewController::kLeftButton, 30, 17);
+    ASSERT_EQ(surface.ops.size(), 12u);
+    EXPECT_EQ(std::vector<double>({surface.ops[8].x1, surface.ops[8].y1, surface.ops[8].x2}),
+              std::vector<double>({25, 12, 35})) << "the band follows the mouse: 15 right, 2 down";
+    view.mouseUp(MapViewController::kLeftButton, 30, 17);
+    EXPECT_EQ(wall0(), std::vector<int32_t>({250, 120, 350, 120})) << "15 and 2 pixels at 10 units each";
 
     // A click without motion moves nothing, whatever the last drag left in the factors.
     view.mouseDown(MapViewController::kLeftButton, false, 25, 15);
     view.mouseUp(MapViewController::kLeftButton, 25, 15);
-    EXPECT_EQ(wall0(), std::vector<int32_t>({200, 100, 300, 100}));
+    EXPECT_EQ(wall0(), std::vector<int32_t>({250, 120, 350, 120}));
 }
 
 TEST_F(MapViewFixture, RubberBandIsErasedByDrawingItAgain)
@@ -138,6 +141,27 @@ TEST_F(MapViewFixture, RightButtonMovesTheInsertionPointInEveryMode)
     EXPECT_FALSE(view.dragging());
 }
 
+TEST_F(MapViewFixture, EveryRepaintDrawsTheCrossSoThatARightClickErasesIt)
+{
+    // The cross's two diagonals, as (left, top) of each, in exclusive-or.
+    auto crossLines = [&] {
+        std::vector<std::pair<double, double>> lines;
+        for (const auto& op : surface.ops)
+            if (op.mode == PictureSurface::kXorPen && op.width == 2 && op.color == rgb(0, 0, 255))
+                lines.push_back({std::min(op.x1, op.x2), std::min(op.y1, op.y2)});
+        return lines;
+    };
+    using Lines = std::vector<std::pair<double, double>>;
+    view.redraw();
+    EXPECT_EQ(crossLines(), Lines({{-5, -5}, {-5, -5}})) << "the first repaint shows the cross at (0, 0)";
+    surface.ops.clear();
+    view.mouseDown(MapViewController::kRightButton, false, 30, 40);
+    EXPECT_EQ(crossLines(), Lines({{-5, -5}, {-5, -5}, {25, 35}, {25, 35}})) << "erased there, drawn here";
+    surface.ops.clear();
+    view.redraw();
+    EXPECT_EQ(crossLines(), Lines({{25, 35}, {25, 35}}));
+}
+
 TEST_F(MapViewFixture, FlashTogglesAndStopsWhenSelectionCleared)
 {
     map.selWallNum = 1;
@@ -174,6 +198,24 @@ TEST_F(MapViewFixture, RedrawFollowsScrollBarsAndRedrawCommandRestoresTimer)
     EXPECT_TRUE(port.timer);
     EXPECT_FALSE(view.flashOn()) << "a fresh picture has no highlight";
     EXPECT_EQ(port.clears, 2);
+}
+
+TEST_F(MapViewFixture, ScrollRangesWidenToTheWholeMapNegativeCoordinatesIncluded)
+{
+    view.redraw();
+    EXPECT_EQ(port.ranges, (ScrollRanges {0, 2000, 0, 2000})) << "a map within the usual range keeps it";
+
+    map.addWall(-1000, -505, 30000, 100, 4, -1);
+    port.h = -0.058;  // the widened range's left end: -116 of 2000
+    port.v = 0;
+    view.redraw();
+    // Map x -1000 is view pixel -100, y -505 is -50.5; the picture is 800 x 600.
+    EXPECT_EQ(port.ranges, (ScrollRanges {-116, 2216, -67, 2000}));
+    EXPECT_EQ(map.offsetX, 116);
+    EXPECT_FLOAT_EQ(map.scaleDrawX(-1000), 16) << "the west end in view with the margin";
+    map.magX = 1;
+    EXPECT_EQ(view.scrollRanges().hMin, -1016);
+    EXPECT_EQ(view.scrollRanges().hMax, 29216);
 }
 
 TEST_F(MapViewFixture, KeysGoToTheValueBoxAndDropsDrawAMark)

@@ -69,6 +69,8 @@ TEST_F(GridFixture, WholeNumbersRoundHalvesToEvenAndReadLeadingNumbers)
     EXPECT_EQ(map.wallRecord(0).y1, 77);
     edit(11, "abc");
     EXPECT_EQ(map.wallRecord(0).floorHtBegin, 0);
+    EXPECT_EQ(grid.rows()[11].value, "0") << "shown as stored";
+    EXPECT_EQ(grid.valueText(), "0");
     EXPECT_EQ(redraws, 4);
     EXPECT_EQ(map.wallRecord(1).x1, 50) << "other walls untouched";
 }
@@ -82,8 +84,8 @@ TEST_F(GridFixture, TextureTypeChoicesOfferedOnceAndStoredByTheirNumber)
     EXPECT_EQ(grid.valueChoices().size(), 6u);
     grid.setValueText("08 - Multi-Texture");
     grid.ok();
-    EXPECT_EQ(grid.rows()[6].value, "08");
-    EXPECT_EQ(map.wallRecord(0).wallFlags, 8);
+    EXPECT_EQ(map.wallRecord(0).wallFlags, 8) << "the choice's first two characters, 08";
+    EXPECT_EQ(grid.rows()[6].value, "8") << "shown as stored";
     EXPECT_EQ(redraws, 1);
     grid.rowClick(5);
     EXPECT_TRUE(grid.valueChoices().empty());
@@ -109,7 +111,7 @@ TEST_F(GridFixture, GlobalIdIsNotWrittenBack)
     EXPECT_EQ(grid.rows()[1].value, "12005");
     EXPECT_EQ(grid.rows()[3].value, "1");
     edit(1, "999");
-    EXPECT_EQ(grid.rows()[1].value, "999");
+    EXPECT_EQ(grid.rows()[1].value, "12005") << "the grid shows the identity as stored";
     EXPECT_EQ(map.globalRecord(5).globalID, 12005);
     edit(3, "2.5");
     EXPECT_EQ(map.globalRecord(5).globalValue, 2.5);
@@ -155,6 +157,9 @@ TEST_F(GridFixture, OverflowLeavesTheWallAsItWas)
     }
     EXPECT_EQ(map.wallRecord(0).x1, 10);
     EXPECT_EQ(redraws, 0);
+    EXPECT_EQ(grid.rows()[1].value, "10") << "the grid shows the wall as stored";
+    EXPECT_EQ(grid.valueText(), "10");
+    EXPECT_EQ(grid.currentRow(), 1);
 }
 
 TEST_F(GridFixture, CancelRestoresAndNothingHappensWithoutARow)

@@ -1,12 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 #include "editor/model/clsMap.h"
 #include "platform/numbers.h"
 #include "tests/support/test_support.h"
 #include "tests/tools/compile_output.h"
-#include "tests/tools/run_program.h"
+#include "tests/support/run_program.h"
 
 namespace {
 
@@ -83,6 +84,51 @@ TEST_F(DemoMap, OpeningsAreWalkableAndFaceTheLowerRoom)
         EXPECT_LE(w.floorHtEnd - w.floorHtBegin, 25);  // the map's maximum step height
         EXPECT_GE(w.ceilHtBegin - w.floorHtEnd, 128);  // room to walk through
     }
+}
+
+// The engine fills the floor seen round a transparent wall from the rooms behind it, so the rooms
+// on both sides of one must have the same floor: the same height and the same flat.
+TEST_F(DemoMap, EveryTransparentWallHasTheSameFloorOnBothSides)
+{
+    // The area holding a point, or -1.
+    auto areaAt = [&](double x, double y) {
+        for (int32_t a = 0; a < map.numAreas; ++a)
+            if (insideArea(map, a, x, y)) return a;
+        return -1;
+    };
+    int transparent = 0;
+    for (int32_t i = 0; i < map.numWalls; ++i) {
+        const Wall& w = map.wallRecord(i);
+        if (!(w.wallFlags & kWallTransparent)) continue;
+        ++transparent;
+        SCOPED_TRACE("wall " + std::to_string(i));
+        // The front is on the right of the wall's direction, x to the right and y up.
+        const double length = std::hypot(w.x2 - w.x1, w.y2 - w.y1);
+        const double nx = (w.y2 - w.y1) / length * 8, ny = -(w.x2 - w.x1) / length * 8;
+        const double mx = (w.x1 + w.x2) / 2.0, my = (w.y1 + w.y2) / 2.0;
+        const int32_t front = areaAt(mx + nx, my + ny), back = areaAt(mx - nx, my - ny);
+        ASSERT_GE(front, 0);
+        ASSERT_GE(back, 0);
+        EXPECT_EQ(map.areaRecord(front).areaFloorHtBegin, map.areaRecord(back).areaFloorHtBegin)
+            << map.areaRecord(front).areaName.str() << " and " << map.areaRecord(back).areaName.str();
+        EXPECT_EQ(w.floorHtBegin, map.areaRecord(front).areaFloorHtBegin);
+        if (!isSolid(w)) {
+            EXPECT_EQ(w.floorHtEnd, w.floorHtBegin);
+            EXPECT_EQ(w.txrBFloor, w.txrFFloor);
+            continue;
+        }
+        // A solid one stands between two rooms: the room behind has its own wall on the same line.
+        int twins = 0;
+        for (int32_t j = 0; j < map.numWalls; ++j) {
+            const Wall& t = map.wallRecord(j);
+            if (t.x1 != w.x2 || t.y1 != w.y2 || t.x2 != w.x1 || t.y2 != w.y1) continue;
+            ++twins;
+            EXPECT_EQ(t.floorHtBegin, w.floorHtBegin) << "wall " << j;
+            EXPECT_EQ(t.txrFFloor, w.txrFFloor) << "wall " << j;
+        }
+        EXPECT_GE(twins, 1);
+    }
+    EXPECT_GE(transparent, 4);
 }
 
 TEST_F(DemoMap, ViewerStartsInTheHallFacingItsWalls)

@@ -4,8 +4,8 @@
 #include "engine/lifecycle.h"
 #include "engine/movement.h"
 #include "platform/files.h"
-#include "tests/engine/engine_files.h"
-#include "tests/tools/run_program.h"
+#include "tests/support/engine_files.h"
+#include "tests/support/run_program.h"
 
 // qz3d-render run as a program on a world our own code writes; its frame is checked against the
 // same world rendered in this process.

@@ -6,7 +6,7 @@
 #include "editor/model/clsMap.h"
 #include "tests/support/test_support.h"
 #include "tests/tools/compile_output.h"
-#include "tests/tools/run_program.h"
+#include "tests/support/run_program.h"
 
 namespace {
 

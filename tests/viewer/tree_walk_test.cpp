@@ -2,7 +2,7 @@
 
 #include "engine/renderer.h"
 #include "engine/viewer/tree_walk_dump.h"
-#include "tests/engine/render_fixture.h"
+#include "tests/support/render_fixture.h"
 
 namespace viewertest {
 namespace {

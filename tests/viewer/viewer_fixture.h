@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/viewer/viewer_window.h"
-#include "tests/engine/engine_files.h"
+#include "tests/support/engine_files.h"
 #include "tests/viewer/recording_window_system.h"
 
 namespace viewertest {

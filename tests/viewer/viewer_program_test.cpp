@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "tests/support/test_support.h"
-#include "tests/tools/run_program.h"
+#include "tests/support/run_program.h"
 
 namespace {
 
@@ -73,6 +73,33 @@ TEST_F(ViewerProgramTest, WithoutAHeaderStartReadsTheSettingsAndTheToolbarStarts
         run({"--drive", "click:0xC00 press:Tab release:Tab press:Right ticks:3 release:Right close"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(positions().size(), 1u);
+}
+
+TEST_F(ViewerProgramTest, HoldingPageUpLooksUpAgainWithEveryRepeatWhileHeldArrowsMoveOnlyByTheTick)
+{
+    const auto frameAfter = [&](const std::string& keys, const std::string& name) {
+        const std::string picture = dir.file(name);
+        const qztest::ProgramResult result =
+            run({"--drive", "command:0xC00 " + keys + " ticks:1 grab:" + picture + " close", "demo.hdr"});
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return QImage(QString::fromStdString(picture));
+    };
+    const QImage held = frameAfter("press:PageUp repeat:PageUp repeat:PageUp release:PageUp", "held.png");
+    const QImage pressedThrice = frameAfter(
+        "press:PageUp release:PageUp press:PageUp release:PageUp press:PageUp release:PageUp", "thrice.png");
+    const QImage pressedOnce = frameAfter("press:PageUp release:PageUp", "once.png");
+    ASSERT_FALSE(held.isNull());
+    EXPECT_TRUE(held == pressedThrice) << "a key held for two repeats looks up three steps";
+    EXPECT_FALSE(held == pressedOnce);
+
+    const qztest::ProgramResult walked = run({"--drive",
+        "command:0xC00 press:Tab release:Tab press:Up repeat:Up repeat:Up ticks:10 repeat:Up release:Up "
+        "press:Tab release:Tab close", "demo.hdr"});
+    ASSERT_EQ(walked.exitCode, 0) << walked.err;
+    const auto places = positions();
+    ASSERT_EQ(places.size(), 2u);
+    EXPECT_NEAR(std::hypot(places[1].first - places[0].first, places[1].second - places[0].second), 200.0, 1e-6)
+        << "10 ticks of 20 units, the repeats add nothing";
 }
 
 TEST_F(ViewerProgramTest, ScaleShowsTheWindowLargerAndBadOptionsAreRefused)

@@ -16,11 +16,14 @@ constexpr int32_t kFlagstones = 1, kWoodFloor = 2, kCeilingTiles = 3, kGrass = 4
 
 constexpr int32_t kEyeHeight = 56;
 
+// The engine fills the floor seen round a transparent wall from the room behind it, so the rooms
+// on both sides of a grate share their floor: the courtyard and the vault are paved like the hall,
+// at its level.
 const RoomStyle kHall {0, 192, flat::kFlagstones, flat::kCeilingTiles, wall::kBrick, 0};
-const RoomStyle kCourtyard {-16, 256, flat::kGrass, flat::kCeilingTiles, wall::kMossy, kWallSkyCeiling};
+const RoomStyle kCourtyard {0, 256, flat::kFlagstones, flat::kCeilingTiles, wall::kMossy, kWallSkyCeiling};
 const RoomStyle kGallery {48, 176, flat::kWoodFloor, flat::kCeilingTiles, wall::kWood, 0};
 const RoomStyle kTower {0, 512, flat::kMetalPlate, flat::kCeilingTiles, wall::kMetal, 0};
-const RoomStyle kVault {0, 192, flat::kMetalPlate, flat::kCeilingTiles, wall::kDarkBrick, 0};
+const RoomStyle kVault {0, 192, flat::kFlagstones, flat::kCeilingTiles, wall::kDarkBrick, 0};
 const RoomStyle kCrypt {-36, 224, flat::kSand, flat::kCeilingTiles, wall::kDarkBrick, 0};
 
 // Stairs run over x 256..384, three steps of 48 up to the gallery and two down to the crypt.
@@ -56,7 +59,8 @@ void buildHall(clsMap& map)
         addPillar(map, "Hall pillar " + std::to_string(n++), kHall, 8, start[0], start[1], 24, wall::kMarble);
 }
 
-// The courtyard west of the hall: x -384..0, y 0..512, open to the sky, with a waterfall.
+// The courtyard west of the hall: x -384..0, y 0..512, open to the sky, with a waterfall and a lawn
+// in its south-west corner.
 void buildCourtyard(clsMap& map)
 {
     const int32_t sky = kWallSkyCeiling;
@@ -75,6 +79,7 @@ void buildCourtyard(clsMap& map)
             });
     addPillar(map, "Yard pillar 1", kCourtyard, 6, -236, 180, 24, wall::kMossy);
     addPillar(map, "Yard pillar 2", kCourtyard, 6, -108, 308, 24, wall::kMossy);
+    addRaisedBlock(map, "Lawn", kCourtyard, 8, flat::kGrass, -272, 16, 80, wall::kMossy);
 }
 
 // Three steps up from the hall's north doorway to the gallery, each one area.

@@ -1,14 +1,18 @@
 #include "editor/shell/logic/main_commands.h"
 
+#include <filesystem>
+
 #include "editor/model/clsMap.h"
 #include "editor/shell/logic/command_guard.h"
 #include "editor/shell/logic/file_dialogs.h"
 #include "editor/shell/logic/map_view_controller.h"
+#include "editor/shell/logic/project_selection.h"
 #include "editor/shell/logic/shell_windows.h"
 #include "editor/shell/logic/zoom.h"
 
-MainCommands::MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewController& mapView)
-    : windows_(windows), dialogs_(dialogs), mapView_(mapView)
+MainCommands::MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewController& mapView,
+                           ProjectSelection& selection)
+    : windows_(windows), dialogs_(dialogs), mapView_(mapView), selection_(selection)
 {
     auto both = [this](std::initializer_list<const char*> names, std::function<void()> fn) {
         for (const char* name : names) commands_[name] = fn;
@@ -49,6 +53,7 @@ void MainCommands::newMap()
 {
     if (!map_) return;
     map_->clearMap();
+    selection_.clearSelection();
     // A new map has no file yet: Save must ask for a name rather than overwrite the last one.
     currentPath_.clear();
     map_->listLines();
@@ -56,12 +61,25 @@ void MainCommands::newMap()
     mapView_.redraw();
 }
 
+namespace {
+
+// A map is remembered by its full path, so that a recent entry opens the same file from any folder.
+std::string fullPath(const std::string& path)
+{
+    std::error_code failed;
+    std::filesystem::path full = std::filesystem::absolute(path, failed);
+    return failed ? path : full.lexically_normal().string();
+}
+
+}  // namespace
+
 bool MainCommands::loadMap(const std::string& path)
 {
     if (!map_) return false;
     // A refused file (missing or damaged) is reported and leaves the map as it was.
     if (!report(map_->ReadNewMPB(path))) return false;
-    currentPath_ = path;
+    selection_.clearSelection();
+    currentPath_ = fullPath(path);
     map_->polishNextSeg();
     map_->listLines();
     mapView_.redraw();
@@ -72,7 +90,7 @@ void MainCommands::openMapFile(const std::string& path)
 {
     runGuarded([&] {
         if (loadMap(path)) {
-            recent_.add(path);
+            recent_.add(currentPath_);
             windows_.recentFilesChanged();
         }
     });
@@ -84,7 +102,7 @@ void MainCommands::openMap()
         dialogs_.showOpen({kOpenFilter, "", FileDialogs::kHideReadOnly});
     if (!chosen) return;
     if (!chosen->empty() && loadMap(*chosen)) {
-        recent_.add(*chosen);
+        recent_.add(currentPath_);
         windows_.recentFilesChanged();
     }
     windows_.takeFocus();
@@ -106,8 +124,8 @@ void MainCommands::saveAs()
     if (!chosen || chosen->empty() || !map_) return;
     // Only a file that was written becomes the map's file and a recent entry.
     if (!report(map_->WriteNewMPB(*chosen, false))) return;
-    currentPath_ = *chosen;
-    recent_.add(*chosen);
+    currentPath_ = fullPath(*chosen);
+    recent_.add(currentPath_);
     windows_.recentFilesChanged();
 }
 

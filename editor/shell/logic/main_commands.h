@@ -8,6 +8,7 @@
 class clsMap;
 class FileDialogs;
 class MapViewController;
+class ProjectSelection;
 class ShellWindows;
 
 // The main window's commands, by menu item name or toolbar key: files, recent files, zoom, tool
@@ -19,7 +20,7 @@ public:
     static constexpr const char* kSaveFilter = "Map (*.map)|*.map";
     static constexpr const char* kDefaultMapName = "untitled.map";
 
-    MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewController& mapView);
+    MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewController& mapView, ProjectSelection& selection);
 
     void setMap(clsMap* map) { map_ = map; }
     RecentFiles& recentFiles() { return recent_; }
@@ -44,6 +45,7 @@ private:
     ShellWindows& windows_;
     FileDialogs& dialogs_;
     MapViewController& mapView_;
+    ProjectSelection& selection_;
     clsMap* map_ = nullptr;
     RecentFiles recent_;
     std::string currentPath_;

@@ -35,6 +35,16 @@ void ProjectSelection::nodeClick(const std::string& key)
     }
 }
 
+void ProjectSelection::clearSelection()
+{
+    if (!map_) return;
+    map_->selWallNum = -1;
+    map_->selAreaNum = -1;
+    map_->selGlobalNum = 0;
+    grid_.clear();
+    if (clearSelectList) clearSelectList();
+}
+
 void ProjectSelection::selWall(int32_t n)
 {
     if (!map_) return;

@@ -16,12 +16,16 @@ public:
     void setMap(clsMap* map) { map_ = map; }
     // Makes the node with this key the tree's selected node.
     std::function<void(const std::string& key)> selectNode;
+    // Empties the select window's list of picked walls.
+    std::function<void()> clearSelectList;
 
     void nodeClick(const std::string& key);
     void selWall(int32_t n);
     void selArea(int32_t n);
     void selViewpoint(int32_t n);
     void selGlobal(int32_t n);
+    // Nothing selected: after a map is opened or cleared, no number may point into it from before.
+    void clearSelection();
 
 private:
     void select(const std::string& key) const;

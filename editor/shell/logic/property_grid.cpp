@@ -1,6 +1,7 @@
 #include "editor/shell/logic/property_grid.h"
 
 #include <algorithm>
+#include <variant>
 
 #include "editor/model/clsMap.h"
 #include "editor/shell/logic/value_text.h"
@@ -13,6 +14,109 @@ const char* const kTxType = "Tx Type";
 constexpr int kSelectAll = 32000;
 
 int32_t whole(const std::string& text) { return qz::toLong(qz::val(text)); }
+
+// How a value cell goes back into its field.
+enum class WriteBack {
+    kWhole,        // read as a number, rounded to a 32-bit whole number, halves to even
+    kWhole16,      // the same, 16-bit
+    kNumber,       // read as a number (Double)
+    kText,         // the text as typed, in the map's code page
+    kDisplayOnly,  // shown, never written
+};
+
+using FieldOf = std::variant<int32_t clsMap::*, int16_t clsMap::*, double clsMap::*, std::string clsMap::*>;
+
+// One grid row: where it is shown, its label, the map object's field and how it is written back.
+struct GridField {
+    int row;
+    const char* label;
+    FieldOf field;
+    WriteBack writeBack;
+};
+
+// A record type's rows, in the order they are written back, and how its record is fetched and
+// stored (none for the viewer start, whose fields the map object holds itself).
+struct RecordRows {
+    std::vector<GridField> fields;
+    void (clsMap::*fetch)(int32_t) = nullptr;
+    void (clsMap::*store)(int32_t) = nullptr;
+    int32_t clsMap::*selected = nullptr;
+};
+
+using W = WriteBack;
+
+const RecordRows& recordRows(int selType)
+{
+    // The wall's texture type is assigned before its wall texture, the row above it.
+    static const RecordRows wall {{
+        {1, "x1", &clsMap::x1, W::kWhole},
+        {2, "y1", &clsMap::y1, W::kWhole},
+        {3, "x2", &clsMap::x2, W::kWhole},
+        {4, "y2", &clsMap::y2, W::kWhole},
+        {6, kTxType, &clsMap::wallFlags, W::kWhole},
+        {5, "Wall Tx", &clsMap::txrWall, W::kWhole},
+        {7, "Front Floor Tx", &clsMap::txrFFloor, W::kWhole},
+        {8, "Front Ceil Tx", &clsMap::txrFCeil, W::kWhole},
+        {9, "Back Floor Tx", &clsMap::txrBFloor, W::kWhole},
+        {10, "Back Ceil Tx", &clsMap::txrBCeil, W::kWhole},
+        {11, "Floor(h1)", &clsMap::floorHtBegin, W::kWhole},
+        {12, "End Floor(h2)", &clsMap::floorHtEnd, W::kWhole},
+        {13, "Begin Ceil(h3)", &clsMap::ceilHtBegin, W::kWhole},
+        {14, "End Ceil(h4)", &clsMap::ceilHtEnd, W::kWhole},
+    }, &clsMap::getWall, &clsMap::setWall, &clsMap::selWallNum};
+    static const RecordRows area {{
+        {1, "Floor beg", &clsMap::areaFloorHtBegin, W::kWhole},
+        {2, "Floor end", &clsMap::areaFloorHtEnd, W::kWhole},
+        {3, "Ceil beg", &clsMap::areaCeilHtBegin, W::kWhole},
+        {4, "Ceil end", &clsMap::areaCeilHtEnd, W::kWhole},
+        {5, "Flags", &clsMap::areaFLAGS, W::kWhole},
+        {6, "Name", &clsMap::areaName, W::kText},
+    }, &clsMap::getArea, &clsMap::setArea, &clsMap::selAreaNum};
+    static const RecordRows viewpoint {{
+        {1, "x", &clsMap::vx, W::kNumber},
+        {2, "y", &clsMap::vy, W::kNumber},
+        {3, "z", &clsMap::vz, W::kWhole},
+        {4, "d", &clsMap::vd, W::kWhole16},
+    }};
+    static const RecordRows global {{
+        {1, "ID", &clsMap::globalID, W::kDisplayOnly},
+        {2, "Name", &clsMap::globalName, W::kText},
+        {3, "Value", &clsMap::globalValue, W::kNumber},
+    }, &clsMap::getGlobal, &clsMap::setGlobal, &clsMap::selGlobalNum};
+    static const RecordRows nothing;
+    switch (selType) {
+    case PropertyGrid::kWall: return wall;
+    case PropertyGrid::kArea: return area;
+    case PropertyGrid::kViewpoint: return viewpoint;
+    case PropertyGrid::kGlobal: return global;
+    default: return nothing;
+    }
+}
+
+// The field's value as the grid shows it.
+std::string cellText(const clsMap& m, const FieldOf& field)
+{
+    struct Show {
+        const clsMap& m;
+        std::string operator()(int32_t clsMap::*f) const { return qz::decimal(m.*f); }
+        std::string operator()(int16_t clsMap::*f) const { return qz::decimal(m.*f); }
+        std::string operator()(double clsMap::*f) const { return numberText(m.*f); }
+        std::string operator()(std::string clsMap::*f) const { return qz::cp1252ToUtf8(m.*f); }
+    };
+    return std::visit(Show {m}, field);
+}
+
+// Writes a value cell into its field; a number that does not fit raises overflow (error 6).
+void storeCell(clsMap& m, const GridField& g, const std::string& text)
+{
+    switch (g.writeBack) {
+    case W::kWhole: m.*std::get<int32_t clsMap::*>(g.field) = whole(text); break;
+    case W::kWhole16: m.*std::get<int16_t clsMap::*>(g.field) = qz::toInteger(qz::val(text)); break;
+    case W::kNumber: m.*std::get<double clsMap::*>(g.field) = qz::val(text); break;
+    case W::kText: m.*std::get<std::string clsMap::*>(g.field) = qz::utf8ToCp1252(text); break;
+    case W::kDisplayOnly: break;
+    }
+}
 
 }  // namespace
 
@@ -51,53 +155,16 @@ void PropertyGrid::showProps(int selType, int32_t itemNum)
 {
     valueText_.clear();
     selType_ = selType;
+    itemNum_ = itemNum;
     int remembered = currentRow_;
     rows_.resize(1);
     currentRow_ = 0;
     if (map_) {
-        clsMap& m = *map_;
-        switch (selType) {
-        case kWall:
-            m.getWall(itemNum);
-            addRow("x1", qz::decimal(m.x1));
-            addRow("y1", qz::decimal(m.y1));
-            addRow("x2", qz::decimal(m.x2));
-            addRow("y2", qz::decimal(m.y2));
-            addRow("Wall Tx", qz::decimal(m.txrWall));
-            addRow(kTxType, qz::decimal(m.wallFlags));
-            addRow("Front Floor Tx", qz::decimal(m.txrFFloor));
-            addRow("Front Ceil Tx", qz::decimal(m.txrFCeil));
-            addRow("Back Floor Tx", qz::decimal(m.txrBFloor));
-            addRow("Back Ceil Tx", qz::decimal(m.txrBCeil));
-            addRow("Floor(h1)", qz::decimal(m.floorHtBegin));
-            addRow("End Floor(h2)", qz::decimal(m.floorHtEnd));
-            addRow("Begin Ceil(h3)", qz::decimal(m.ceilHtBegin));
-            addRow("End Ceil(h4)", qz::decimal(m.ceilHtEnd));
-            break;
-        case kArea:
-            m.getArea(itemNum);
-            addRow("Floor beg", qz::decimal(m.areaFloorHtBegin));
-            addRow("Floor end", qz::decimal(m.areaFloorHtEnd));
-            addRow("Ceil beg", qz::decimal(m.areaCeilHtBegin));
-            addRow("Ceil end", qz::decimal(m.areaCeilHtEnd));
-            addRow("Flags", qz::decimal(m.areaFLAGS));
-            addRow("Name", qz::cp1252ToUtf8(m.areaName));
-            break;
-        case kViewpoint:
-            addRow("x", numberText(m.vx));
-            addRow("y", numberText(m.vy));
-            addRow("z", qz::decimal(m.vz));
-            addRow("d", qz::decimal(m.vd));
-            break;
-        case kGlobal:
-            m.getGlobal(itemNum);
-            addRow("ID", numberText(m.globalID));
-            addRow("Name", qz::cp1252ToUtf8(m.globalName));
-            addRow("Value", numberText(m.globalValue));
-            break;
-        default:
-            break;
-        }
+        const RecordRows& record = recordRows(selType);
+        if (record.fetch) (map_->*record.fetch)(itemNum);
+        rows_.resize(record.fields.size() + 1);
+        for (const GridField& g : record.fields)
+            rows_[static_cast<size_t>(g.row)] = {g.label, cellText(*map_, g.field)};
     }
     // Stepping from wall to wall keeps the row being edited; the header row is no editing row.
     if (selType == kWall && remembered >= 1 && remembered < static_cast<int>(rows_.size())) {
@@ -106,6 +173,19 @@ void PropertyGrid::showProps(int selType, int32_t itemNum)
         valueText_ = cell(currentRow_);
         selectAllValueText();
     }
+    changed();
+}
+
+void PropertyGrid::clear()
+{
+    selType_ = kNothing;
+    rows_.resize(1);
+    currentRow_ = 0;
+    currentColumn_ = 0;
+    valueText_.clear();
+    valueChoices_.clear();
+    selStart_ = 0;
+    selLength_ = 0;
     changed();
 }
 
@@ -133,7 +213,30 @@ void PropertyGrid::ok()
     row.value = row.label == kTxType ? utf8Prefix(valueText_, 2) : valueText_;
     selectAllValueText();
     changed();
-    updateItem();
+    // Whether the value was stored or refused, the grid then shows the record as it is stored.
+    try {
+        updateItem();
+    } catch (...) {
+        refill();
+        throw;
+    }
+    refill();
+}
+
+void PropertyGrid::refill()
+{
+    const int row = currentRow_;
+    const int column = currentColumn_;
+    const std::vector<std::string> choices = valueChoices_;
+    showProps(selType_, itemNum_);
+    currentRow_ = row;
+    currentColumn_ = column;
+    valueChoices_ = choices;
+    if (dataRowCurrent()) {
+        valueText_ = cell(currentRow_);
+        selectAllValueText();
+    }
+    changed();
 }
 
 void PropertyGrid::cancel()
@@ -144,66 +247,17 @@ void PropertyGrid::cancel()
     changed();
 }
 
-void PropertyGrid::updateWall()
-{
-    clsMap& m = *map_;
-    if (m.selWallNum < 0) return;
-    // The buffer is loaded from the wall first, so fields the grid does not show keep their values.
-    m.getWall(m.selWallNum);
-    m.x1 = whole(cell(1));
-    m.y1 = whole(cell(2));
-    m.x2 = whole(cell(3));
-    m.y2 = whole(cell(4));
-    m.wallFlags = whole(cell(6));
-    m.txrWall = whole(cell(5));
-    m.txrFFloor = whole(cell(7));
-    m.txrFCeil = whole(cell(8));
-    m.txrBFloor = whole(cell(9));
-    m.txrBCeil = whole(cell(10));
-    m.floorHtBegin = whole(cell(11));
-    m.floorHtEnd = whole(cell(12));
-    m.ceilHtBegin = whole(cell(13));
-    m.ceilHtEnd = whole(cell(14));
-    m.setWall(m.selWallNum);
-    if (redrawMap) redrawMap();
-}
-
 void PropertyGrid::updateItem()
 {
     if (!map_) return;
     clsMap& m = *map_;
-    switch (selType_) {
-    case kWall:
-        if (rows_.size() == 15) updateWall();
-        break;
-    case kArea:
-        if (m.selAreaNum < 0 || rows_.size() != 7) return;
-        m.getArea(m.selAreaNum);
-        m.areaFloorHtBegin = whole(cell(1));
-        m.areaFloorHtEnd = whole(cell(2));
-        m.areaCeilHtBegin = whole(cell(3));
-        m.areaCeilHtEnd = whole(cell(4));
-        m.areaFLAGS = whole(cell(5));
-        m.areaName = qz::utf8ToCp1252(cell(6));
-        m.setArea(m.selAreaNum);
-        if (redrawMap) redrawMap();
-        break;
-    case kViewpoint:
-        if (rows_.size() != 5) return;
-        m.vx = qz::val(cell(1));
-        m.vy = qz::val(cell(2));
-        m.vz = whole(cell(3));
-        m.vd = qz::toInteger(qz::val(cell(4)));
-        break;
-    case kGlobal:
-        if (rows_.size() != 4) return;
-        m.getGlobal(m.selGlobalNum);
-        m.globalName = qz::utf8ToCp1252(cell(2));
-        m.globalValue = qz::val(cell(3));
-        m.setGlobal(m.selGlobalNum);
-        if (redrawMap) redrawMap();
-        break;
-    default:
-        break;
-    }
+    const RecordRows& record = recordRows(selType_);
+    if (record.fields.empty() || rows_.size() != record.fields.size() + 1) return;
+    if (record.selected && m.*record.selected < 0) return;
+    // The buffer is loaded from the record first, so fields the grid does not show keep their values.
+    if (record.fetch) (m.*record.fetch)(m.*record.selected);
+    for (const GridField& g : record.fields) storeCell(m, g, cell(g.row));
+    if (!record.store) return;
+    (m.*record.store)(m.*record.selected);
+    if (redrawMap) redrawMap();
 }

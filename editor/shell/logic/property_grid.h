@@ -25,9 +25,13 @@ public:
     std::function<void()> redrawMap;
 
     void showProps(int selType, int32_t itemNum);
+    // Back to nothing selected: no rows, an empty value box.
+    void clear();
     void setSelType(int selType);
     // A click on grid row `row`.
     void rowClick(int row);
+    // Writes the value box into the current row and the record into the map, then shows the
+    // record as stored (also when a value was refused).
     void ok();
     void cancel();
     void updateItem();
@@ -48,13 +52,14 @@ public:
 private:
     bool dataRowCurrent() const { return currentRow_ >= 1 && currentRow_ < static_cast<int>(rows_.size()); }
     void selectAllValueText();
-    void addRow(const std::string& label, const std::string& value) { rows_.push_back({label, value}); }
+    // The grid filled again from the map for the record it shows, on the same row.
+    void refill();
     const std::string& cell(int row) const { return rows_.at(row).value; }
-    void updateWall();
     void changed() const;
 
     clsMap* map_ = nullptr;
     int selType_ = kNothing;
+    int32_t itemNum_ = 0;
     std::vector<Row> rows_ {{"Property", "Value"}};
     int currentRow_ = 0;
     int currentColumn_ = 0;

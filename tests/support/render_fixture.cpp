@@ -1,4 +1,4 @@
-#include "tests/engine/render_fixture.h"
+#include "tests/support/render_fixture.h"
 
 #include <algorithm>
 #include <cmath>

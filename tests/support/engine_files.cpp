@@ -1,4 +1,4 @@
-#include "tests/engine/engine_files.h"
+#include "tests/support/engine_files.h"
 
 #include <cstring>
 
