@@ -517,6 +517,26 @@ TEST_F(MainWindowFixture, AMapNamedWithoutItsFolderIsRememberedByItsFullPath)
     EXPECT_TRUE(messages.messages.empty());
 }
 
+TEST_F(MainWindowFixture, OpeningAMapLoadsItsViewpointsAndSaveWritesThemBack)
+{
+    const std::vector<uint8_t> demo = qztest::readBytes(QZ_BUILT_DEMO_MAP);
+    const std::string copy = dir.file("demo-copy.map");
+    qztest::writeBytes(copy, demo);
+    dialogs.answers = {copy};
+    trigger("itmOpenMap");
+    clsMap& map = form->map();
+    ASSERT_EQ(map.numViewpoints, 4);
+    auto* tree = control<QTreeWidget>("TreeView1");
+    ASSERT_NE(tree, nullptr);
+    QList<QTreeWidgetItem*> roots = tree->findItems("Viewpoints", Qt::MatchExactly);
+    ASSERT_EQ(roots.size(), 1);
+    EXPECT_EQ(roots[0]->childCount(), 4) << "the project window lists the file's viewpoints";
+
+    trigger("itmSaveMap");
+    EXPECT_EQ(qztest::readBytes(copy), demo) << "Save writes the map, viewpoints included, as it was read";
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(MainWindowFixture, EveryWallOfTheDemoMapCanBeScrolledIntoView)
 {
     showActive();
