@@ -27,7 +27,7 @@ bool spansColumn(const Node& n, int64_t x)
 {
     if (n.x1 == n.x2) return false;
     // In Double: only the sign matters, and Long differences may not multiply in 64 bits.
-    if ((static_cast<double>(x) - n.x1) * (static_cast<double>(n.x2) - x) < 0) return false;
+    if ((static_cast<double>(x) - n.x1) * (static_cast<double>(n.x2) - static_cast<double>(x)) < 0) return false;
     if (x == n.x2 && x < n.x1) return false;
     if (x == n.x1 && x > n.x2) return false;
     return true;

@@ -86,7 +86,8 @@ std::string treeFault(const std::vector<Node>& nodes)
 {
     auto count = static_cast<int32_t>(nodes.size());
     for (int32_t k = 0; k < count; ++k) {
-        for (auto [name, link] : {std::pair {"front", nodes[k].front}, std::pair {"back", nodes[k].back}}) {
+        const Node& node = nodes[static_cast<size_t>(k)];
+        for (auto [name, link] : {std::pair {"front", node.front}, std::pair {"back", node.back}}) {
             if (link < 0 || link >= count)
                 return "node " + text(k) + " of the wall block links its " + name + " child to node " + text(link) +
                        ", outside the node table 0.." + text(count - 1);
@@ -99,7 +100,8 @@ std::string treeFault(const std::vector<Node>& nodes)
     while (!pending.empty()) {
         int32_t k = pending.back();
         pending.pop_back();
-        for (int32_t child : {nodes[k].front, nodes[k].back}) {
+        const Node& node = nodes[static_cast<size_t>(k)];
+        for (int32_t child : {node.front, node.back}) {
             if (child == 0) continue;
             if (reached[static_cast<size_t>(child)])
                 return "node " + text(child) + " of the wall block is reached twice from the root (again from node " +

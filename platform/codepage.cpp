@@ -40,7 +40,8 @@ char toByte(char32_t cp)
 std::string cp1252ToUtf8(std::string_view bytes)
 {
     std::string out;
-    for (unsigned char b : bytes) {
+    for (char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
         char32_t cp = b;
         if (b >= 0x80 && b < 0xA0) cp = kHighControls[b - 0x80] ? kHighControls[b - 0x80] : b;
         appendUtf8(out, cp);
@@ -55,7 +56,7 @@ std::string utf8ToCp1252(std::string_view text)
     while (i < text.size()) {
         unsigned char lead = static_cast<unsigned char>(text[i]);
         int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
-        if (extra < 0 || i + extra >= text.size()) {
+        if (extra < 0 || i + static_cast<size_t>(extra) >= text.size()) {
             out += '?';
             ++i;
             continue;
@@ -63,7 +64,7 @@ std::string utf8ToCp1252(std::string_view text)
         char32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);
         bool valid = true;
         for (int k = 1; k <= extra; ++k) {
-            unsigned char next = static_cast<unsigned char>(text[i + k]);
+            unsigned char next = static_cast<unsigned char>(text[i + static_cast<size_t>(k)]);
             if ((next & 0xC0) != 0x80) valid = false;
             cp = (cp << 6) | (next & 0x3F);
         }
@@ -73,7 +74,7 @@ std::string utf8ToCp1252(std::string_view text)
             continue;
         }
         out += toByte(cp);
-        i += extra + 1;
+        i += static_cast<size_t>(extra + 1);
     }
     return out;
 }

@@ -141,7 +141,7 @@ double secondsSinceMidnight()
     std::time_t seconds = now.tv_sec;
     std::tm local {};
     localtime_r(&seconds, &local);
-    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + now.tv_usec / 1e6;
+    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + static_cast<double>(now.tv_usec) / 1e6;
 }
 
 }  // namespace qz

@@ -42,7 +42,7 @@ double threadSeconds()
 {
     timespec now {};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + now.tv_nsec * 1e-9;
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
 bool prepare(benchmark::State& bench, FrameSize size)

@@ -41,7 +41,7 @@ class Builder {
 public:
     explicit Builder(const std::vector<Wall>& walls) : treeSegs_(walls), numTreeSegs_(static_cast<int32_t>(walls.size()))
     {
-        for (int32_t i = 0; i < numTreeSegs_; ++i) treeSegs_[i].nextLineseg = i + 1 < numTreeSegs_ ? i + 1 : kNone;
+        for (int32_t i = 0; i < numTreeSegs_; ++i) seg(i).nextLineseg = i + 1 < numTreeSegs_ ? i + 1 : kNone;
     }
 
     BuildResult build()
@@ -67,12 +67,15 @@ public:
     }
 
 private:
+    // Records are numbered with int32_t, like the links between them; no number used here is negative.
+    BspNode& seg(int32_t record) { return treeSegs_[static_cast<size_t>(record)]; }
+
     // Follows a list from its head through nextLineseg.
     template <typename Fn>
     void forEachInList(int32_t head, Fn fn)
     {
         for (int32_t r = head; r != kNone;) {
-            int32_t next = treeSegs_[r].nextLineseg;
+            int32_t next = seg(r).nextLineseg;
             fn(r);
             r = next;
         }
@@ -80,7 +83,7 @@ private:
 
     void pushAtHead(int32_t& head, int32_t record)
     {
-        treeSegs_[record].nextLineseg = head;
+        seg(record).nextLineseg = head;
         head = record;
     }
 
@@ -90,25 +93,25 @@ private:
         int32_t splitter = kNone;
         {
             SplitterChoice choice;
-            forEachInList(pLineSegHead, [&](int32_t r) { choice.add(r, treeSegs_[r]); });
+            forEachInList(pLineSegHead, [&](int32_t r) { choice.add(r, seg(r)); });
             if (!choice.empty()) splitter = choice.choose();
         }
         if (splitter == kNone) return kNone;
-        treeSegs_[splitter].front = kNone;
-        treeSegs_[splitter].back = kNone;
+        seg(splitter).front = kNone;
+        seg(splitter).back = kNone;
         pParentsChildPointer = splitter;
         return buildBSPTree(pLineSegHead, splitter);
     }
 
     int32_t buildBSPTree(int32_t pLineSegHead, int32_t pRootLine)
     {
-        const SplitterLine line(treeSegs_[pRootLine]);
+        const SplitterLine line(seg(pRootLine));
         int32_t frontHead = kNone;
         int32_t backHead = kNone;
         bool failed = false;
         forEachInList(pLineSegHead, [&](int32_t b) {
             if (b == pRootLine || failed) return;
-            const BspNode& rec = treeSegs_[b];
+            const BspNode& rec = seg(b);
             double num = line.side(static_cast<double>(rec.x1), static_cast<double>(rec.y1));
             double den = line.crossingDen(static_cast<double>(rec.x2) - rec.x1, static_cast<double>(rec.y2) - rec.y1);
             if (den == 0.0) {
@@ -126,10 +129,10 @@ private:
             }
             int32_t piece = numTreeSegs_++;
             DupTreeSeg(b, piece);
-            treeSegs_[piece].tStart = t;
-            treeSegs_[b].tEnd = t;
+            seg(piece).tStart = t;
+            seg(b).tEnd = t;
             // The new piece follows its parent in the parent's area chain, in order along the wall.
-            treeSegs_[b].areaNext = piece;
+            seg(b).areaNext = piece;
             pushAtHead(num >= 0.0 ? backHead : frontHead, b);
             pushAtHead(num >= 0.0 ? frontHead : backHead, piece);
         });
@@ -139,10 +142,10 @@ private:
         // goes through a local because the list grows (and moves) while a subtree is built.
         int32_t child = kNone;
         if (frontHead != kNone && selectBSPTree(frontHead, child) == kNone) return kNone;
-        treeSegs_[pRootLine].front = child;
+        seg(pRootLine).front = child;
         child = kNone;
         if (backHead != kNone && selectBSPTree(backHead, child) == kNone) return kNone;
-        treeSegs_[pRootLine].back = child;
+        seg(pRootLine).back = child;
         return pRootLine;
     }
 
@@ -150,7 +153,7 @@ private:
     void DupTreeSeg(int32_t sourceNum, int32_t destNum)
     {
         treeSegs_.resize(static_cast<size_t>(destNum) + 1);
-        treeSegs_[destNum] = treeSegs_[sourceNum];
+        seg(destNum) = seg(sourceNum);
     }
 
     // Makes record 0 the root: links and chain values naming 0 name the root's index instead, the
@@ -165,7 +168,7 @@ private:
             r.areaFirst = afterRootExchange(r.areaFirst, root);
             r.areaNext = afterRootExchange(r.areaNext, root);
         }
-        std::swap(treeSegs_[0], treeSegs_[root]);
+        std::swap(seg(0), seg(root));
     }
 
     // Child links: none becomes 0. Piece ranges become end points.

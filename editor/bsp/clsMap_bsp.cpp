@@ -42,6 +42,6 @@ void clsMap::polishNextSeg()
 {
     if (numWalls > kWallSlots) qz::raiseSubscript();
     if (numWalls <= 0) return;
-    for (int32_t i = 0; i + 1 < numWalls; ++i) walls_[i].nextLineseg = i + 1;
-    walls_[numWalls - 1].nextLineseg = kNone;
+    for (int32_t i = 0; i + 1 < numWalls; ++i) walls_[static_cast<size_t>(i)].nextLineseg = i + 1;
+    walls_[static_cast<size_t>(numWalls - 1)].nextLineseg = kNone;
 }

@@ -34,8 +34,8 @@ void drawFrontTick(PictureSurface& surface, int32_t sx1, int32_t sy1, int32_t sx
     if (dy == 0) dy = 1;
     double angle = std::atan(static_cast<double>(dy) / static_cast<double>(dx));
     if (dx > 0) angle += std::numbers::pi;
-    int32_t mx = qz::toLong(sx1 + dx * 0.5);
-    int32_t my = qz::toLong(sy1 + dy * 0.5);
+    int32_t mx = qz::toLong(sx1 + static_cast<double>(dx) * 0.5);
+    int32_t my = qz::toLong(sy1 + static_cast<double>(dy) * 0.5);
     surface.line(mx, my, qz::toLong(mx - kTickLength * std::sin(angle)), qz::toLong(my + kTickLength * std::cos(angle)),
                  kTickColor);
 }

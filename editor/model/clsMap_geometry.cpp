@@ -34,9 +34,9 @@ std::vector<int32_t> distinctChain(const clsMap& map, int32_t first)
     std::vector<bool> seen(clsMap::kWallSlots, false);
     bool repeated = false;
     map.forEachChainWall(first, [&](int32_t w) {
-        if (seen[w]) repeated = true;
+        if (seen[static_cast<size_t>(w)]) repeated = true;
         if (repeated) return;
-        seen[w] = true;
+        seen[static_cast<size_t>(w)] = true;
         chain.push_back(w);
     });
     return chain;

@@ -37,7 +37,7 @@ clsMap::clsMap()
     for (int i = 4; i < kDrawColors; ++i) {
         int green = qz::toLong(qz::rnd() * 255.0);
         int blue = qz::toLong(qz::rnd() * 255.0);
-        drawColors_[i] = rgb(0, green, blue);
+        drawColors_[static_cast<size_t>(i)] = rgb(0, green, blue);
     }
     pasteBuffer_.floorHtBegin = 8;
     pasteBuffer_.floorHtEnd = 16;
@@ -54,67 +54,67 @@ clsMap::clsMap()
 Wall& clsMap::wallRecord(int32_t index)
 {
     qz::checkIndex(index, kWallSlots);
-    return walls_[index];
+    return walls_[static_cast<size_t>(index)];
 }
 
 const Wall& clsMap::wallRecord(int32_t index) const
 {
     qz::checkIndex(index, kWallSlots);
-    return walls_[index];
+    return walls_[static_cast<size_t>(index)];
 }
 
 Area& clsMap::areaRecord(int32_t index)
 {
     qz::checkIndex(index, kAreaSlots);
-    return areas_[index];
+    return areas_[static_cast<size_t>(index)];
 }
 
 const Area& clsMap::areaRecord(int32_t index) const
 {
     qz::checkIndex(index, kAreaSlots);
-    return areas_[index];
+    return areas_[static_cast<size_t>(index)];
 }
 
 Viewpoint& clsMap::viewpointRecord(int32_t index)
 {
     qz::checkIndex(index, kViewpointSlots);
-    return viewpoints_[index];
+    return viewpoints_[static_cast<size_t>(index)];
 }
 
 const Viewpoint& clsMap::viewpointRecord(int32_t index) const
 {
     qz::checkIndex(index, kViewpointSlots);
-    return viewpoints_[index];
+    return viewpoints_[static_cast<size_t>(index)];
 }
 
 MapGlobals& clsMap::globalRecord(int32_t index)
 {
     qz::checkIndex(index, kGlobalSlots);
-    return globals_[index];
+    return globals_[static_cast<size_t>(index)];
 }
 
 const MapGlobals& clsMap::globalRecord(int32_t index) const
 {
     qz::checkIndex(index, kGlobalSlots);
-    return globals_[index];
+    return globals_[static_cast<size_t>(index)];
 }
 
 BspNode& clsMap::treeSeg(int32_t index)
 {
     qz::checkIndex(index, kWallSlots);
-    return treeSegs_[index];
+    return treeSegs_[static_cast<size_t>(index)];
 }
 
 const BspNode& clsMap::treeSeg(int32_t index) const
 {
     qz::checkIndex(index, kWallSlots);
-    return treeSegs_[index];
+    return treeSegs_[static_cast<size_t>(index)];
 }
 
 int32_t clsMap::drawColor(int32_t index) const
 {
     qz::checkIndex(index, kDrawColors);
-    return drawColors_[index];
+    return drawColors_[static_cast<size_t>(index)];
 }
 
 void clsMap::setShell(MapShell* shell) { shell_ = shell ? shell : &silentShell(); }
@@ -164,7 +164,7 @@ void clsMap::adjustAreaBB(int32_t areaIndex)
     Area& area = areaRecord(areaIndex);
     int32_t minX = 32000, minY = 32000, maxX = -32000, maxY = -32000;
     forEachChainWall(area.areaFirstWall, [&](int32_t w) {
-        const Wall& wall = walls_[w];
+        const Wall& wall = walls_[static_cast<size_t>(w)];
         for (int32_t x : {wall.x1, wall.x2}) {
             if (x < minX) minX = x;
             if (x > maxX) maxX = x;
@@ -340,7 +340,7 @@ void clsMap::initGlobals()
         {12003, "Overide CeilFloor", 0}, {12004, "Max Step Height", 25}, {12005, "Gravity", 1},
     };
     for (const Default& d : defaults) {
-        MapGlobals& g = globals_[numGlobals++];
+        MapGlobals& g = globals_[static_cast<size_t>(numGlobals++)];
         g.globalID = d.id;
         g.globalName.assign(d.name);
         g.globalValue = d.value;

@@ -41,7 +41,7 @@ std::vector<uint8_t> screenshotBytes()
         file.raw(entry, sizeof entry);
     }
     for (int32_t row = height; row-- > 0;)
-        file.raw(s.frameBuffer + static_cast<size_t>(row) * width, static_cast<size_t>(width));
+        file.raw(s.frameBuffer + static_cast<size_t>(row) * static_cast<size_t>(width), static_cast<size_t>(width));
     return file.bytes();
 }
 

@@ -108,7 +108,7 @@ TEST_F(RenderSafety, EyeBelowTheFloorReadsOnlyFlatTexels)
     // distance term, and all of them still come from the flat.
     engine::Node wall = solidWall(-500, 40, 500, 40, 100, 400);
     addNode(wall);
-    for (int16_t a : {0, 5, 11}) {
+    for (int16_t a : std::initializer_list<int16_t> {0, 5, 11}) {
         placeViewer(12.3, -7.7, -50, a);
         fillFrame(kMarker);
         engine::RenderFrame();

@@ -108,7 +108,8 @@ TEST_F(HandScene, MultiTextureStacksFourTexturesOf128Rows)
 
 TEST_F(HandScene, AnimatedIndexRoundsThePhaseHalfToEven)
 {
-    for (uint8_t value : {11, 12, 13}) s().animTextures.push_back(makeWallTexture([value](int, int) { return value; }));
+    for (uint8_t value : std::initializer_list<uint8_t> {11, 12, 13})
+        s().animTextures.push_back(makeWallTexture([value](int, int) { return value; }));
     s().animFrameCount = 3;
     s().animInc = 0.5f;
     wall().wallFlags = mapfile::kWallAnimated;

@@ -92,9 +92,9 @@ TEST_F(WorldTest, WallBlockTypeAndVersionDoNotMatter)
 TEST_F(WorldTest, DirectoryOrderAndUnknownEntriesDoNotMatter)
 {
     std::vector<uint8_t> bytes = mapFile(treeMap());
-    size_t dir = directoryOffset(bytes);
-    std::vector<uint8_t> entries(bytes.begin() + static_cast<long>(dir), bytes.end());
-    std::vector<uint8_t> shuffled(bytes.begin(), bytes.begin() + static_cast<long>(dir));
+    size_t directoryStart = directoryOffset(bytes);
+    std::vector<uint8_t> entries(bytes.begin() + static_cast<long>(directoryStart), bytes.end());
+    std::vector<uint8_t> shuffled(bytes.begin(), bytes.begin() + static_cast<long>(directoryStart));
     for (size_t k : {3, 2, 1, 0}) shuffled.insert(shuffled.end(), entries.begin() + static_cast<long>(k * 64),
                                                   entries.begin() + static_cast<long>(k * 64 + 64));
     std::vector<uint8_t> unknown(64, 0);

@@ -67,7 +67,7 @@ void bitmapSeeds(const std::filesystem::path& folder)
     std::string bitmap(1078, '\0');
     bitmap[0] = 'B';
     bitmap[1] = 'M';
-    for (int i = 0; i < 256; ++i) bitmap[54 + 4 * i] = static_cast<char>(i);
+    for (size_t i = 0; i < 256; ++i) bitmap[54 + 4 * i] = static_cast<char>(i);
     for (int i = 0; i < 300; ++i) bitmap += static_cast<char>(i * 7);
     writeText(folder / "small.bmp", bitmap);
 }

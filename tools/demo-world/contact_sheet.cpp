@@ -86,7 +86,7 @@ IndexedImage contactSheet(const DemoWorld& world)
             break;
         case AssetKind::Flat: pictures.push_back(repeated(image, 3, 3)); break;
         case AssetKind::Overlay: pictures.push_back(doubled(transpose(image))); break;
-        case AssetKind::Palette: pictures.push_back(image); break;
+        case AssetKind::PaletteSwatches: pictures.push_back(image); break;
         case AssetKind::Sky:
             pictures.push_back(image);
             pictures.push_back(wrapJoin(image, 160));

@@ -13,8 +13,8 @@ void brushedMetal(Canvas& canvas, Ramp ramp, float shade, uint32_t seed)
     const int height = canvas.height();
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const float streaks = valueNoise(x / 16.0f, static_cast<float>(y), width / 16, height, seed);
-            const float stains = fractalNoise(x / 32.0f, y / 32.0f, width / 32, height / 32, 3, seed + 1);
+            const float streaks = valueNoise(static_cast<float>(x) / 16.0f, static_cast<float>(y), width / 16, height, seed);
+            const float stains = fractalNoise(static_cast<float>(x) / 32.0f, static_cast<float>(y) / 32.0f, width / 32, height / 32, 3, seed + 1);
             canvas.paint(x, y, ramp, shade + 0.08f * (streaks - 0.5f) + 0.16f * (stains - 0.5f));
         }
     }
@@ -27,7 +27,7 @@ void drawRivet(Canvas& canvas, int centreX, int centreY, int radius, Ramp ramp)
         for (int dx = -radius - 1; dx <= radius + 1; ++dx) {
             const float distance = std::sqrt(static_cast<float>(dx * dx + dy * dy));
             if (distance <= r) {
-                const float light = 0.5f - 0.35f * (dx + dy) / (2.0f * r);
+                const float light = 0.5f - 0.35f * static_cast<float>(dx + dy) / (2.0f * r);
                 const float dome = 1.0f - distance / (r + 1.0f);
                 canvas.paint(centreX + dx, centreY + dy, ramp, std::clamp(0.35f + 0.5f * light * dome + 0.2f * dome, 0.0f, 1.0f));
             } else if (distance <= r + 1.2f && dx + dy > 0) {

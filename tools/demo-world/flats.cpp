@@ -41,7 +41,7 @@ IndexedImage ceilingTileFlat()
             const int tx = x % tile;
             const int ty = y % tile;
             float shade = 0.72f + 0.05f * (unitHash(x / tile, y / tile, 2301) - 0.5f) +
-                          0.06f * (fractalNoise(x / 8.0f, y / 8.0f, 8, 8, 3, 2302) - 0.5f);
+                          0.06f * (fractalNoise(static_cast<float>(x) / 8.0f, static_cast<float>(y) / 8.0f, 8, 8, 3, 2302) - 0.5f);
             // Acoustic perforations in a grid, clear of the rim.
             if (tx >= 5 && tx <= 27 && ty >= 5 && ty <= 27 && tx % 4 == 1 && ty % 4 == 1) shade -= 0.24f;
             canvas.paint(x, y, Ramp::Marble, shade);
@@ -60,8 +60,8 @@ IndexedImage grassFlat()
     Canvas canvas(kFlatSize, kFlatSize);
     for (int y = 0; y < kFlatSize; ++y) {
         for (int x = 0; x < kFlatSize; ++x) {
-            const float patches = fractalNoise(x / 16.0f, y / 16.0f, 4, 4, 4, 2401);
-            const float blades = valueNoise(x / 2.0f, y / 4.0f, 32, 16, 2402);
+            const float patches = fractalNoise(static_cast<float>(x) / 16.0f, static_cast<float>(y) / 16.0f, 4, 4, 4, 2401);
+            const float blades = valueNoise(static_cast<float>(x) / 2.0f, static_cast<float>(y) / 4.0f, 32, 16, 2402);
             const float speck = unitHash(x, y, 2403);
             const float shade = 0.22f + 0.38f * patches + 0.22f * (blades - 0.5f) + 0.16f * (speck - 0.5f);
             if (speck > 0.985f) canvas.paint(x, y, Ramp::Moss, 0.85f);
@@ -76,9 +76,10 @@ IndexedImage sandFlat()
     Canvas canvas(kFlatSize, kFlatSize);
     for (int y = 0; y < kFlatSize; ++y) {
         for (int x = 0; x < kFlatSize; ++x) {
-            const float drift = fractalNoise(x / 16.0f, y / 16.0f, 4, 4, 4, 2501);
+            const float drift = fractalNoise(static_cast<float>(x) / 16.0f, static_cast<float>(y) / 16.0f, 4, 4, 4, 2501);
             // Ripples: three per tile down, one across, so the phase repeats after 64 in both.
-            const float ripple = std::sin(2.0f * kPi * (3.0f * y / kFlatSize + static_cast<float>(x) / kFlatSize) + 4.0f * drift);
+            const float ripple =
+                std::sin(2.0f * kPi * (3.0f * static_cast<float>(y) / kFlatSize + static_cast<float>(x) / kFlatSize) + 4.0f * drift);
             const float grain = unitHash(x, y, 2502) - 0.5f;
             canvas.paint(x, y, Ramp::Sand, 0.6f + 0.1f * ripple + 0.14f * (drift - 0.5f) + 0.1f * grain);
         }

@@ -13,7 +13,7 @@ void paintMasonry(Canvas& canvas, const BlockLayout& layout, const MasonryStyle&
     for (int y = 0; y < canvas.height(); ++y) {
         for (int x = 0; x < canvas.width(); ++x) {
             const BlockHit hit = layout.at(x, y);
-            const float surface = fractalNoise(x / 16.0f, y / 16.0f, cellsX, cellsY, 4, style.seed);
+            const float surface = fractalNoise(static_cast<float>(x) / 16.0f, static_cast<float>(y) / 16.0f, cellsX, cellsY, 4, style.seed);
             const float grit = unitHash(x, y, style.seed + 1) - 0.5f;
             // Chips: the joint eats into the block where the noise is high.
             const int chip = unitHash(x / 2, y / 2, style.seed + 2) > 0.8f ? 1 : 0;
@@ -30,10 +30,10 @@ void paintMasonry(Canvas& canvas, const BlockLayout& layout, const MasonryStyle&
             float shade = style.shade + style.toneSpread * (unitHash(hit.id, 0, style.seed + 3) - 0.5f) +
                           style.roughness * (surface - 0.5f) + 0.06f * grit;
             const float rim = static_cast<float>(style.bevel);
-            if (fromTop < style.bevel) shade += style.bevelLight * (1.0f - fromTop / rim);
-            if (fromLeft < style.bevel) shade += 0.6f * style.bevelLight * (1.0f - fromLeft / rim);
-            if (fromBottom < style.bevel) shade -= style.bevelLight * (1.0f - fromBottom / rim);
-            if (fromRight < style.bevel) shade -= 0.6f * style.bevelLight * (1.0f - fromRight / rim);
+            if (fromTop < style.bevel) shade += style.bevelLight * (1.0f - static_cast<float>(fromTop) / rim);
+            if (fromLeft < style.bevel) shade += 0.6f * style.bevelLight * (1.0f - static_cast<float>(fromLeft) / rim);
+            if (fromBottom < style.bevel) shade -= style.bevelLight * (1.0f - static_cast<float>(fromBottom) / rim);
+            if (fromRight < style.bevel) shade -= 0.6f * style.bevelLight * (1.0f - static_cast<float>(fromRight) / rim);
             canvas.paint(x, y, style.block, std::clamp(shade, 0.0f, 1.0f));
         }
     }

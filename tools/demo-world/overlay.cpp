@@ -76,7 +76,7 @@ void paintFlame(Canvas& canvas, const FlameShape& flame)
         const float centre = kHeadX + flame.sway * up * up;
         const float halfWidth = 9.0f * std::sin(kPi * std::min(1.0f, up * 0.8f + 0.2f)) * std::sqrt(1.0f - up);
         for (int x = 0; x < kOverlayColumns; ++x) {
-            const float tongue = fractalNoise(x / 4.0f, y / 6.0f, 32, 16, 3, flame.seed) - 0.5f;
+            const float tongue = fractalNoise(static_cast<float>(x) / 4.0f, static_cast<float>(y) / 6.0f, 32, 16, 3, flame.seed) - 0.5f;
             const float across = std::abs(static_cast<float>(x) - centre + 3.0f * tongue) / std::max(0.5f, halfWidth);
             if (across >= 1.0f) continue;
             const float heat = (1.0f - across) * (1.0f - 0.55f * up);

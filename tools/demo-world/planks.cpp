@@ -23,9 +23,9 @@ void paintPlanks(Canvas& canvas, int plankWidth, float shade, uint32_t seed)
             // the grain is continuous everywhere but at the joint.
             const int along = (y - buttJoint[static_cast<size_t>(plank)] + height) % height;
             const uint32_t board = seed + 1 + static_cast<uint32_t>(plank) * 17;
-            const float warp = fractalNoise(across / 8.0f, along / 24.0f, 64, 64, 3, board);
-            const float rings = 0.5f + 0.5f * std::sin((across + 14.0f * warp) * 0.9f + plank * 2.0f);
-            const float fibres = valueNoise(across * 1.0f, along / 6.0f, 256, 256, board + 1);
+            const float warp = fractalNoise(static_cast<float>(across) / 8.0f, static_cast<float>(along) / 24.0f, 64, 64, 3, board);
+            const float rings = 0.5f + 0.5f * std::sin((static_cast<float>(across) + 14.0f * warp) * 0.9f + static_cast<float>(plank) * 2.0f);
+            const float fibres = valueNoise(static_cast<float>(across) * 1.0f, static_cast<float>(along) / 6.0f, 256, 256, board + 1);
             float texel = shade + 0.14f * (unitHash(plank, 0, seed) - 0.5f) + 0.16f * (rings - 0.5f) + 0.1f * (fibres - 0.5f);
             if (across == 0 || along == 0) texel = 0.08f;
             else if (across == 1 || along == 1) texel += 0.08f;

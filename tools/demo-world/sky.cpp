@@ -15,7 +15,7 @@ constexpr float kSnowLine = 80.0f;
 // A skyline that repeats once around the panorama: the row of its top at column x.
 float skyline(int x, float base, float rise, int cells, uint32_t seed)
 {
-    const float n = fractalNoise(static_cast<float>(x) * cells / kSkyWidth, 0.0f, cells, 1, 5, seed);
+    const float n = fractalNoise(static_cast<float>(x) * static_cast<float>(cells) / kSkyWidth, 0.0f, cells, 1, 5, seed);
     // Folding the noise at its middle gives sharp crests; fractal noise rarely leaves
     // 0.25 .. 0.75, so the fold is stretched over the full rise.
     return base - rise * std::clamp(1.0f - std::abs(n - 0.5f) * 4.0f, 0.0f, 1.0f);
@@ -25,7 +25,7 @@ float peaksAt(int x) { return skyline(x, 100.0f, 34.0f, 12, 3003); }
 
 float cloudDensity(int x, int y)
 {
-    return fractalNoise(x / 128.0f, y / 25.0f, kSkyWidth / 128, kSkyHeight / 25, 5, 3001);
+    return fractalNoise(static_cast<float>(x) / 128.0f, static_cast<float>(y) / 25.0f, kSkyWidth / 128, kSkyHeight / 25, 5, 3001);
 }
 
 void paintAir(Canvas& canvas, int x, int y)
@@ -33,7 +33,7 @@ void paintAir(Canvas& canvas, int x, int y)
     const float height = std::min(1.0f, static_cast<float>(y) / kHorizon);
     canvas.paint(x, y, Ramp::Sky, 0.18f + 0.7f * std::pow(height, 1.6f));
     // Clouds thin out towards the zenith and the horizon.
-    const float band = std::sin(3.14159265f * std::clamp((y - 4.0f) / 80.0f, 0.0f, 1.0f));
+    const float band = std::sin(3.14159265f * std::clamp((static_cast<float>(y) - 4.0f) / 80.0f, 0.0f, 1.0f));
     const float cover = (cloudDensity(x, y) - 0.44f) * 5.0f * band;
     if (cover > 0.5f + 0.35f * (unitHash(x, y, 3002) - 0.5f)) {
         // Lit from above: bright where more cloud lies below, greyer on the undersides.
@@ -47,7 +47,7 @@ void paintMountain(Canvas& canvas, int x, int y, float peak)
 {
     const float row = static_cast<float>(y);
     const float facing = (peaksAt(x + 5) - peaksAt(x - 5)) / 10.0f;
-    const float rock = fractalNoise(x / 8.0f, y / 8.0f, kSkyWidth / 8, kSkyHeight / 8, 3, 3007);
+    const float rock = fractalNoise(static_cast<float>(x) / 8.0f, static_cast<float>(y) / 8.0f, kSkyWidth / 8, kSkyHeight / 8, 3, 3007);
     const float haze = (row - peak) / std::max(1.0f, kHorizon - peak);
     const float snowLine = kSnowLine + 6.0f * (rock - 0.5f) + 4.0f * facing;
     if (row < snowLine) {
@@ -60,7 +60,7 @@ void paintMountain(Canvas& canvas, int x, int y, float peak)
 void paintLand(Canvas& canvas, int x, int y, float hillTop)
 {
     const float depth = (static_cast<float>(y) - hillTop) / (kSkyHeight - hillTop);
-    const float fields = fractalNoise(x / 32.0f, y / 10.0f, kSkyWidth / 32, kSkyHeight / 10, 3, 3005);
+    const float fields = fractalNoise(static_cast<float>(x) / 32.0f, static_cast<float>(y) / 10.0f, kSkyWidth / 32, kSkyHeight / 10, 3, 3005);
     canvas.paint(x, y, Ramp::Moss, 0.42f - 0.28f * depth + 0.16f * (fields - 0.5f));
 }
 

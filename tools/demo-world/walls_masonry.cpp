@@ -83,11 +83,11 @@ IndexedImage mossWall()
             const BlockHit hit = layout.at(x, y);
             const bool joint = hit.localX < 2 || hit.localY < 2;
             // Moss gathers in the joints and on the upper faces, where water runs.
-            const float wetness = fractalNoise(x / 32.0f, y / 32.0f, 4, 4, 4, 802) +
-                                  (joint ? 0.18f : 0.0f) + 0.12f * (1.0f - static_cast<float>(hit.localY) / hit.height);
+            const float wetness = fractalNoise(static_cast<float>(x) / 32.0f, static_cast<float>(y) / 32.0f, 4, 4, 4, 802) +
+                                  (joint ? 0.18f : 0.0f) + 0.12f * (1.0f - static_cast<float>(hit.localY) / static_cast<float>(hit.height));
             const float edge = 0.62f + 0.05f * (unitHash(x, y, 803) - 0.5f);
             if (wetness < edge) continue;
-            const float tuft = fractalNoise(x / 4.0f, y / 4.0f, 32, 32, 2, 804);
+            const float tuft = fractalNoise(static_cast<float>(x) / 4.0f, static_cast<float>(y) / 4.0f, 32, 32, 2, 804);
             canvas.paint(x, y, Ramp::Moss, 0.22f + 0.45f * tuft + 0.3f * (wetness - edge));
         }
     }

@@ -16,7 +16,7 @@ constexpr float kPi = 3.14159265f;
 void drawRustStreak(Canvas& canvas, int x, int top, int length)
 {
     for (int step = 0; step < length; ++step) {
-        const float fade = 1.0f - static_cast<float>(step) / length;
+        const float fade = 1.0f - static_cast<float>(step) / static_cast<float>(length);
         const float shade = canvas.shade(x, top + step);
         canvas.paint(x, top + step, Ramp::Rust, std::max(0.15f, shade - 0.1f * fade));
     }
@@ -81,7 +81,7 @@ IndexedImage panelWall()
     // Vent slits: dark openings with a lit lower lip.
     for (int top = 80; top < 116; top += 8) {
         for (int x = 18; x < 110; ++x) {
-            for (int y = top; y < top + 4; ++y) canvas.paint(x, y, Ramp::Steel, 0.06f + 0.02f * (y - top));
+            for (int y = top; y < top + 4; ++y) canvas.paint(x, y, Ramp::Steel, 0.06f + 0.02f * static_cast<float>(y - top));
             canvas.lighten(x, top + 4, 0.16f);
         }
     }
@@ -97,7 +97,7 @@ IndexedImage grateWall()
     constexpr int crossHeight = 7;
     for (int y = 0; y < kWallSize; ++y) {
         for (int x = 0; x < kWallSize; ++x) {
-            const float rust = fractalNoise(x / 16.0f, y / 16.0f, 8, 8, 3, 601);
+            const float rust = fractalNoise(static_cast<float>(x) / 16.0f, static_cast<float>(y) / 16.0f, 8, 8, 3, 601);
             const Ramp metal = rust > 0.58f ? Ramp::Rust : Ramp::Steel;
             const int inBar = x % barSpacing;
             const int crossRow = y >= crossTop[1] ? y - crossTop[1] : y - crossTop[0];
@@ -107,7 +107,7 @@ IndexedImage grateWall()
                 canvas.paint(x, y, metal, 0.42f + edge + 0.1f * (rust - 0.5f));
             } else if (inBar < barWidth) {
                 // Round bars: a highlight left of centre, falling off towards both sides.
-                const float across = (inBar + 0.5f) / barWidth;
+                const float across = (static_cast<float>(inBar) + 0.5f) / barWidth;
                 const float light = std::cos((across - 0.35f) * kPi);
                 canvas.paint(x, y, metal, 0.12f + 0.5f * std::max(0.0f, light) + 0.1f * (rust - 0.5f));
             } else {
@@ -131,8 +131,8 @@ IndexedImage glowPanelFrame(int frame)
     constexpr float ring = 41.0f;
     for (int y = 0; y < kWallSize; ++y) {
         for (int x = 0; x < kWallSize; ++x) {
-            const float dx = x - centre;
-            const float dy = y - centre;
+            const float dx = static_cast<float>(x) - centre;
+            const float dy = static_cast<float>(y) - centre;
             const float distance = std::sqrt(dx * dx + dy * dy);
             if (distance < window) {
                 const float swirl = std::sin(distance * 0.35f - phase) + std::sin(dx * 0.17f + dy * 0.11f + phase) +
@@ -157,7 +157,8 @@ IndexedImage glowPanelFrame(int frame)
         const int ly = lamp < 2 ? 16 : 111;
         for (int dy = -2; dy <= 2; ++dy)
             for (int dx = -2; dx <= 2; ++dx)
-                if (dx * dx + dy * dy <= 5) canvas.paint(lx + dx, ly + dy, Ramp::Fire, lit ? 0.95f - 0.08f * (dx * dx + dy * dy) : 0.18f);
+                if (dx * dx + dy * dy <= 5)
+                    canvas.paint(lx + dx, ly + dy, Ramp::Fire, lit ? 0.95f - 0.08f * static_cast<float>(dx * dx + dy * dy) : 0.18f);
     }
     return canvas.toIndexes(kMetalDither);
 }

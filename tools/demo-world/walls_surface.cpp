@@ -35,10 +35,10 @@ IndexedImage tilesWall()
             const bool band = y / tile == bandRow;
             const float tone = 0.06f * (unitHash(x / tile, y / tile, 702) - 0.5f);
             // Glaze: brighter towards the top-left corner, with a rounded rim.
-            float shade = (band ? 0.52f : 0.8f) + tone + 0.08f * (1.0f - (tx + ty) / (2.0f * tile));
+            float shade = (band ? 0.52f : 0.8f) + tone + 0.08f * (1.0f - static_cast<float>(tx + ty) / (2.0f * tile));
             if (tx == 1 || ty == 1) shade += 0.08f;
             if (tx == tile - 1 || ty == tile - 1) shade -= 0.1f;
-            shade += 0.03f * (fractalNoise(x / 8.0f, y / 8.0f, 16, 16, 2, 703) - 0.5f);
+            shade += 0.03f * (fractalNoise(static_cast<float>(x) / 8.0f, static_cast<float>(y) / 8.0f, 16, 16, 2, 703) - 0.5f);
             if (band && std::abs(tx - 8) + std::abs(ty - 8) < 4) shade -= 0.2f;
             canvas.paint(x, y, band ? Ramp::Water : Ramp::Marble, shade);
         }
@@ -53,13 +53,13 @@ IndexedImage marbleWall()
     for (int y = 0; y < kWallSize; ++y) {
         for (int x = 0; x < kWallSize; ++x) {
             const int slabId = x / slab;
-            const float turbulence = fractalNoise(x / 32.0f, y / 32.0f, 4, 4, 4, 901);
+            const float turbulence = fractalNoise(static_cast<float>(x) / 32.0f, static_cast<float>(y) / 32.0f, 4, 4, 4, 901);
             // Veins run diagonally; the phase repeats after a whole texture in both directions.
-            const float phase = 2.0f * kPi * (static_cast<float>(x) / kWallSize + 2.0f * y / kWallSize) +
-                                5.0f * turbulence + 2.3f * slabId;
+            const float phase = 2.0f * kPi * (static_cast<float>(x) / kWallSize + 2.0f * static_cast<float>(y) / kWallSize) +
+                                5.0f * turbulence + 2.3f * static_cast<float>(slabId);
             const float vein = std::pow(1.0f - std::abs(std::sin(phase)), 8.0f);
             const float hair = std::pow(1.0f - std::abs(std::sin(phase * 2.0f + 4.0f * turbulence)), 30.0f);
-            const float cloud = fractalNoise(x / 32.0f, y / 32.0f, 4, 4, 4, 902);
+            const float cloud = fractalNoise(static_cast<float>(x) / 32.0f, static_cast<float>(y) / 32.0f, 4, 4, 4, 902);
             float shade = 0.78f + 0.16f * (cloud - 0.5f) - 0.36f * vein - 0.14f * hair;
             if (x % slab == 0 || y == 0) shade = 0.3f;
             else if (x % slab == 1 || y == 1) shade += 0.06f;
@@ -75,8 +75,8 @@ IndexedImage waterfallWall()
     for (int y = 0; y < kWallSize; ++y) {
         for (int x = 0; x < kWallSize; ++x) {
             // Streaks stretched downwards; the pattern repeats every 128 rows, so scrolling flows on.
-            const float streaks = fractalNoise(x / 4.0f, y / 64.0f, 32, 2, 3, 1101);
-            const float ripples = valueNoise(x / 8.0f, y / 8.0f, 16, 16, 1102);
+            const float streaks = fractalNoise(static_cast<float>(x) / 4.0f, static_cast<float>(y) / 64.0f, 32, 2, 3, 1101);
+            const float ripples = valueNoise(static_cast<float>(x) / 8.0f, static_cast<float>(y) / 8.0f, 16, 16, 1102);
             const float shade = 0.28f + 0.55f * streaks + 0.12f * (ripples - 0.5f);
             if (streaks > 0.7f || unitHash(x, y, 1103) > 0.992f) canvas.paint(x, y, Ramp::Grey, 0.72f + 0.5f * (streaks - 0.7f));
             else canvas.paint(x, y, Ramp::Water, shade);

@@ -70,7 +70,7 @@ DemoWorld buildDemoWorld()
     header.sky = "sky.bmp";
     header.animInc = "0.2";
     header.transparentIndex = kOverlayTransparent;
-    world.images.push_back({header.palette, AssetKind::Palette, paletteSwatches()});
+    world.images.push_back({header.palette, AssetKind::PaletteSwatches, paletteSwatches()});
     world.images.push_back({header.sky, AssetKind::Sky, skyPanorama()});
     add(world, kOverlays, AssetKind::Overlay, header.overlays);
     add(world, kWalls, AssetKind::Wall, header.walls);

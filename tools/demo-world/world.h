@@ -8,7 +8,7 @@
 
 namespace qzdemo {
 
-enum class AssetKind { Palette, Wall, Flat, Sky, Overlay };
+enum class AssetKind { PaletteSwatches, Wall, Flat, Sky, Overlay };
 
 // One bitmap of the world, as it is written (overlays already in the engine's column layout).
 struct WorldImage {
