@@ -19,9 +19,10 @@ public:
 protected:
     QMimeData* mimeData(const QList<QListWidgetItem*>& items) const override
     {
-        auto* data = new QMimeData;
-        if (!items.isEmpty()) data->setData(PictureBox::kPaletteMimeType, items.first()->data(Qt::UserRole).toByteArray());
-        return data;
+        auto* dragged = new QMimeData;
+        if (!items.isEmpty())
+            dragged->setData(PictureBox::kPaletteMimeType, items.first()->data(Qt::UserRole).toByteArray());
+        return dragged;
     }
     QStringList mimeTypes() const override { return {PictureBox::kPaletteMimeType}; }
 };

@@ -34,7 +34,7 @@ QRect pixels(const TwipRect& r)
 QString menuCaption(const std::string& caption)
 {
     QString text = QString::fromStdString(caption);
-    int split = text.indexOf(' ');
+    qsizetype split = text.indexOf(' ');
     return text.left(split + 1) + text.mid(split + 1).replace("&", "&&");
 }
 

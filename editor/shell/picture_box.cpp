@@ -52,21 +52,21 @@ void PictureBox::mousePressEvent(QMouseEvent* event)
     if (!controller_) return;
     QPointF at = event->position();
     bool shift = event->modifiers() & Qt::ShiftModifier;
-    runGuarded([&] { controller_->mouseDown(buttonOf(event->button()), shift, at.x(), at.y()); });
+    runGuarded([&] { controller_->mouseDown(buttonOf(event->button()), shift, static_cast<float>(at.x()), static_cast<float>(at.y())); });
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event)
 {
     if (!controller_) return;
     QPointF at = event->position();
-    runGuarded([&] { controller_->mouseMove(buttonsHeld(event->buttons()), at.x(), at.y()); });
+    runGuarded([&] { controller_->mouseMove(buttonsHeld(event->buttons()), static_cast<float>(at.x()), static_cast<float>(at.y())); });
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
     if (!controller_) return;
     QPointF at = event->position();
-    runGuarded([&] { controller_->mouseUp(buttonOf(event->button()), at.x(), at.y()); });
+    runGuarded([&] { controller_->mouseUp(buttonOf(event->button()), static_cast<float>(at.x()), static_cast<float>(at.y())); });
 }
 
 void PictureBox::dragEnterEvent(QDragEnterEvent* event)
@@ -83,6 +83,6 @@ void PictureBox::dropEvent(QDropEvent* event)
 {
     if (!controller_ || !event->mimeData()->hasFormat(kPaletteMimeType)) return;
     QPointF at = event->position();
-    runGuarded([&] { controller_->drop(at.x(), at.y()); });
+    runGuarded([&] { controller_->drop(static_cast<float>(at.x()), static_cast<float>(at.y())); });
     event->acceptProposedAction();
 }

@@ -13,7 +13,7 @@ constexpr int kSettleMilliseconds = 3500;
 
 QString takeOption(QStringList& arguments, const QString& name)
 {
-    int at = arguments.indexOf(name);
+    qsizetype at = arguments.indexOf(name);
     if (at < 0 || at + 1 >= arguments.size()) return {};
     QString value = arguments.at(at + 1);
     arguments.remove(at, 2);

@@ -95,7 +95,7 @@ TEST_F(MapViewFixture, RubberBandIsErasedByDrawingItAgain)
         EXPECT_EQ(surface.ops[i].x1, surface.ops[4 + i].x1) << "the old band drawn again to erase it";
         EXPECT_EQ(surface.ops[i].y2, surface.ops[4 + i].y2);
     }
-    EXPECT_FLOAT_EQ(surface.ops[8].x1, 10 * 20.0f / 15.0f);
+    EXPECT_FLOAT_EQ(static_cast<float>(surface.ops[8].x1), 10 * 20.0f / 15.0f);
 }
 
 TEST_F(MapViewFixture, SelectModeDragsChangeNothing)
@@ -112,7 +112,7 @@ TEST_F(MapViewFixture, SelectModeDragsChangeNothing)
 TEST_F(MapViewFixture, ToolsWithoutSelectedAreaAndRotateShear)
 {
     map.selAreaNum = -1;
-    for (int16_t mode : {1, 2, 3, 4}) {
+    for (int16_t mode : std::initializer_list<int16_t> {1, 2, 3, 4}) {
         map.clickMode = mode;
         view.mouseDown(MapViewController::kLeftButton, false, 15, 15);
         EXPECT_FALSE(view.dragging());
@@ -132,7 +132,7 @@ TEST_F(MapViewFixture, ToolsWithoutSelectedAreaAndRotateShear)
 
 TEST_F(MapViewFixture, RightButtonMovesTheInsertionPointInEveryMode)
 {
-    for (int16_t mode : {0, 1, 2, 3, 4}) {
+    for (int16_t mode : std::initializer_list<int16_t> {0, 1, 2, 3, 4}) {
         map.clickMode = mode;
         view.mouseDown(MapViewController::kRightButton, false, 7.0f + mode, 9);
         EXPECT_EQ(map.insertX, 70 + 10 * mode);
