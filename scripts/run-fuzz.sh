@@ -10,6 +10,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-300}
 shift || true
 jobs=$(nproc)
+# New build folders reuse earlier compiles when ccache is there.
+if command -v ccache >/dev/null; then export CMAKE_CXX_COMPILER_LAUNCHER=ccache; fi
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DQZ_FUZZ=ON -DBUILD_TESTING=ON -DQZ_BENCH=OFF \
   -DQZ_FUZZ_SECONDS="$seconds"

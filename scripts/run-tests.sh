@@ -6,6 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs=$(nproc)
+# New build folders reuse earlier compiles when ccache is there.
+if command -v ccache >/dev/null; then export CMAKE_CXX_COMPILER_LAUNCHER=ccache; fi
 
 cmake -S . -B build -DQZ_WERROR=ON
 cmake --build build -j"$jobs"
