@@ -92,12 +92,21 @@ void checkAreaSizes(const DoomMap& map, const ConvertedMap& converted)
 
 bool TableNeeds::fits() const { return walls <= kWallSlots && areas <= kAreaSlots && records && *records <= kWallSlots; }
 
+namespace {
+
+std::string needsText(const std::string& mapName, const TableNeeds& n)
+{
+    if (n.walls > kWallSlots || n.areas > kAreaSlots)
+        return mapName + " needs " + decimal(n.walls) + " walls and " + decimal(n.areas) +
+               " areas; a map holds at most " + decimal(kWallSlots) + " walls and " + decimal(kAreaSlots) + " areas.";
+    return mapName + " needs " + (n.records ? decimal(*n.records) : "more than " + decimal(bsp::largestBuildCount())) +
+           " compiled records; a compiled map holds at most " + decimal(kWallSlots) + ".";
+}
+
+}  // namespace
+
 MapBeyondTables::MapBeyondTables(const std::string& mapName, const TableNeeds& n)
-    : WadError(mapName + " needs " + decimal(n.walls) + " walls, " + decimal(n.areas) + " areas and " +
-               (n.records ? decimal(*n.records) : std::string("more than ") + decimal(kWallSlots)) +
-               " compiled records; a map holds at most " + decimal(kWallSlots) + " walls, " + decimal(kAreaSlots) +
-               " areas and " + decimal(kWallSlots) + " compiled records. Import the connected part around the "
-               "player start that fits instead (--fit)."),
+    : WadError(needsText(mapName, n) + " Import the connected part around the player start that fits instead (--fit)."),
       needs(n)
 {
 }
@@ -128,7 +137,7 @@ ImportedMap importMap(const DoomMap& map, const TextureHeights& heights, const I
                 high = middle;
             }
         }
-        if (low == 0) throw MapBeyondTables(map.name, whole);
+        if (low == 0) throw WadError(needsText(map.name, whole) + " Not even the room of the player start fits.");
         result.cut = true;
     }
     checkAreaSizes(map, result.converted);
