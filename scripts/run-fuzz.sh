@@ -9,7 +9,7 @@ seconds=${1:-300}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(fuzz_read_map fuzz_profile fuzz_engine_header fuzz_engine_bitmaps fuzz_engine_world)
+  targets=(fuzz_read_map fuzz_profile fuzz_engine_header fuzz_engine_bitmaps fuzz_engine_world fuzz_wad_reader)
 fi
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DQZ_FUZZ=ON -DBUILD_TESTING=ON -DQZ_BENCH=OFF
