@@ -62,7 +62,10 @@ bitmapfile::IndexedImage decodePatch(std::span<const uint8_t> bytes, const std::
     const int64_t size = static_cast<int64_t>(bytes.size());
     if (bytes.size() < kPatchHeadBytes) throw WadError("patch " + name + " holds " + decimal(size) + " bytes, too few for its header");
     const int width = readI16(bytes.data()), height = readI16(bytes.data() + 2);
-    if (width <= 0 || height <= 0 || static_cast<int64_t>(kPatchHeadBytes) + 4 * int64_t {width} > size)
+    if (width <= 0 || height <= 0 || width > kLargestPicture || height > kLargestPicture)
+        throw WadError("patch " + name + " is " + decimal(width) + " x " + decimal(height) + " texels, outside 1 .. " +
+                       decimal(kLargestPicture));
+    if (static_cast<int64_t>(kPatchHeadBytes) + 4 * int64_t {width} > size)
         throw WadError("patch " + name + " is " + decimal(width) + " x " + decimal(height) +
                        " texels, which its " + decimal(size) + " bytes do not hold");
     bitmapfile::IndexedImage image(width, height, kHoleIndex);

@@ -33,9 +33,9 @@ void readTextureLump(const WadFile& file, size_t lump, size_t patchNameCount, st
         const uint8_t* p = bytes.data() + offset;
         TextureDef def {readName(p), readI16(p + 12), readI16(p + 14), {}};
         const int64_t placements = readI16(p + 20);
-        if (def.width <= 0 || def.height <= 0)
+        if (def.width <= 0 || def.height <= 0 || def.width > kLargestPicture || def.height > kLargestPicture)
             throw WadError(where + " (" + def.name + ") is " + decimal(def.width) + " x " + decimal(def.height) +
-                           " texels");
+                           " texels, outside 1 .. " + decimal(kLargestPicture));
         if (placements < 0 || placements > (size - offset - static_cast<int64_t>(kTextureHeadBytes)) /
                                                static_cast<int64_t>(kPlacementBytes))
             throw WadError(where + " (" + def.name + ") counts " + decimal(placements) +

@@ -9,6 +9,10 @@
 // each a picture of width x height made of patches placed at their origins.
 namespace wad {
 
+// The widest and tallest picture read: far beyond any Doom texture, and small enough that a damaged
+// size cannot make a picture take gigabytes.
+inline constexpr int kLargestPicture = 4096;
+
 struct PatchPlacement {
     int16_t originX = 0, originY = 0;
     int32_t patch = 0;  // index into the patch names

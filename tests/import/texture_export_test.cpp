@@ -150,6 +150,9 @@ TEST(TextureExport, DamagedPicturesAreRefused)
     std::vector<uint8_t> wide = patch;
     wide[0] = 200;
     EXPECT_EQ(message(wide), "patch P1 is 200 x 3 texels, which its " + std::to_string(patch.size()) + " bytes do not hold");
+    std::vector<uint8_t> huge = patch;
+    huge[3] = 0x20;
+    EXPECT_EQ(message(huge), "patch P1 is 2 x 8195 texels, outside 1 .. 4096");
     std::vector<uint8_t> farColumn = patch;
     farColumn[12] = 0x7F;
     EXPECT_EQ(message(farColumn), "patch P1 column 1: a post starts outside the lump");

@@ -219,6 +219,9 @@ TEST(WadReader, TextureListsAreCheckedAgainstTheirLumps)
     std::vector<uint8_t> manyPatches = texture;
     manyPatches[28] = 3;
     EXPECT_EQ(failure(withLumps(pnames, manyPatches)), "TEXTURE1 texture 0 (WALL) counts 3 patches, more than the lump holds");
+    std::vector<uint8_t> huge = texture;
+    huge[23] = 0x20;
+    EXPECT_EQ(failure(withLumps(pnames, huge)), "TEXTURE1 texture 0 (WALL) is 64 x 8264 texels, outside 1 .. 4096");
     std::vector<uint8_t> badPatch = texture;
     badPatch[30 + 4] = 2;
     EXPECT_EQ(failure(withLumps(pnames, badPatch)),
