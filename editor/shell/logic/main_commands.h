@@ -18,6 +18,7 @@ public:
     static constexpr const char* kOpenFilter = "Quarzite3D Map file (*.map)|*.map|All files (*.*)|*.*";
     static constexpr const char* kSaveFilter = "Map (*.map)|*.map";
     static constexpr const char* kDefaultMapName = "untitled.map";
+    static constexpr const char* kWadFilter = "Doom WAD file (*.wad)|*.wad;*.WAD|All files (*.*)|*.*";
 
     MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewController& mapView);
 
@@ -36,6 +37,7 @@ private:
     void saveMap();
     void saveAs();
     void openRecent(int n);
+    void importWad();
     void zoomIn();
     void zoomOut();
     void setClickMode(int mode);
