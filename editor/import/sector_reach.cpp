@@ -4,10 +4,23 @@
 
 namespace wad {
 
+namespace {
+
+// The line actions that teleport the player: walked over once, and again.
+constexpr uint16_t kTeleportOnce = 39;
+constexpr uint16_t kTeleportRepeatable = 97;
+
+}  // namespace
+
 std::vector<int32_t> sectorsByReach(const DoomMap& map, int32_t startSector)
 {
     std::vector<std::vector<int32_t>> neighbours(map.sectors.size());
     for (const Linedef& line : map.linedefs) {
+        if ((line.special == kTeleportOnce || line.special == kTeleportRepeatable) && line.tag != 0) {
+            for (size_t s = 0; s < map.sectors.size(); ++s)
+                if (map.sectors[s].tag == static_cast<int16_t>(line.tag))
+                    neighbours[static_cast<size_t>(map.sectorOf(line.front))].push_back(static_cast<int32_t>(s));
+        }
         if (line.back == kNoSide) continue;
         const int32_t a = map.sectorOf(line.front), b = map.sectorOf(line.back);
         if (a == b) continue;

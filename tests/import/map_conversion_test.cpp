@@ -3,6 +3,7 @@
 #include "editor/import/doom_map.h"
 #include "editor/import/map_filling.h"
 #include "editor/import/map_import.h"
+#include "editor/import/sector_reach.h"
 #include "editor/import/wad_file.h"
 #include "engine/engine_state.h"
 #include "engine/movement.h"
@@ -252,6 +253,24 @@ TEST(MapConversion, MapBeyondTheTablesIsRefusedOrCutAroundTheStart)
                {0, 1, 2, 1, 2}, 0, 0);
 
     EXPECT_EQ(import(rowOfRooms(201)).converted.counts.areas, 201) << "201 areas fit whole";
+}
+
+TEST(MapConversion, ReachRunsThroughOpeningsAndTeleportersNearestFirst)
+{
+    const std::vector<int32_t> row = wad::sectorsByReach(read(rowOfRooms(250)), 100);
+    ASSERT_EQ(row.size(), 250u);
+    EXPECT_EQ(std::vector<int32_t>(row.begin(), row.begin() + 5), (std::vector<int32_t> {100, 99, 101, 98, 102}));
+
+    // Room 0 holds a teleporter line to the sectors tagged 5 (room 1); room 2 is reached by nothing.
+    TestMap map;
+    addRoom(map, 0, 0, 256, 256, TestSector {});
+    addRoom(map, 512, 0, 768, 256, TestSector {0, 128, "FLOOR", "CEIL", 255, 0, 5});
+    addRoom(map, 1024, 0, 1280, 256, TestSector {0, 128, "FLOOR", "CEIL", 255, 0, 5 + 1});
+    map.lines.push_back({map.vertex(100, 100), map.vertex(100, 150), map.side({0, "-", "-", "-", 0, 0}),
+                         map.side({0, "-", "-", "-", 0, 0}), 0, 97, 5});
+    map.things = {{32, 32, 0, 1}};
+    EXPECT_EQ(wad::sectorsByReach(read(map), 0), (std::vector<int32_t> {0, 1}));
+    EXPECT_EQ(wad::sectorsByReach(read(map), 1), (std::vector<int32_t> {1})) << "a teleporter leads one way";
 }
 
 TEST(MapConversion, StartAndAnglesFollowDoomsConventions)

@@ -68,8 +68,8 @@ std::vector<uint8_t> linedefsLump(const TestMap& map)
 {
     std::vector<uint8_t> out;
     for (const TestLine& l : map.lines)
-        for (int32_t v : {int32_t {l.v1}, int32_t {l.v2}, int32_t {l.flags}, int32_t {l.special}, 0, int32_t {l.front},
-                          int32_t {l.back}})
+        for (int32_t v : {int32_t {l.v1}, int32_t {l.v2}, int32_t {l.flags}, int32_t {l.special}, int32_t {l.tag},
+                          int32_t {l.front}, int32_t {l.back}})
             putI16(out, v);
     return out;
 }

@@ -23,7 +23,7 @@ struct TestSide {
 struct TestLine {
     uint16_t v1 = 0, v2 = 0;
     uint16_t front = 0, back = kNone;
-    uint16_t flags = 0, special = 0;
+    uint16_t flags = 0, special = 0, tag = 0;
 };
 
 struct TestThing {
