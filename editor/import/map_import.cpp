@@ -48,14 +48,14 @@ int64_t boxSize(const ConvertedMap& converted, const mapfile::Area& area)
     return (right - left) * (bottom - top);
 }
 
-// The compiled tree's size, when the walls and areas fit the tables.
-TableNeeds needsOf(const ConvertedMap& converted, std::optional<bsp::CompiledTree>* tree = nullptr)
+// What the map needs; the compiled tree only when the walls and areas fit the tables.
+TableNeeds needsOf(const ConvertedMap& converted, std::optional<bsp::CompiledTree>& tree)
 {
     TableNeeds needs {static_cast<int32_t>(converted.walls.size()), static_cast<int32_t>(converted.areas.size()), {}};
     if (needs.walls > kWallSlots || needs.areas > kAreaSlots) return needs;
     bsp::BuildResult built = bsp::buildBspTree(converted.walls);
     if (built.counted) needs.records = built.recordsNeeded;
-    if (tree) *tree = std::move(built.tree);
+    tree = std::move(built.tree);
     return needs;
 }
 
@@ -120,7 +120,7 @@ ImportedMap importMap(const DoomMap& map, const TextureHeights& heights, const I
 
     std::optional<bsp::CompiledTree> tree;
     result.converted = convertMap(map, std::vector<bool>(map.sectors.size(), true), heights);
-    TableNeeds whole = needsOf(result.converted, &tree);
+    TableNeeds whole = needsOf(result.converted, tree);
     if (!whole.fits()) {
         if (!options.fit) throw MapBeyondTables(map.name, whole);
         // The largest prefix of the walk that fits; the start room alone must.
@@ -129,7 +129,7 @@ ImportedMap importMap(const DoomMap& map, const TextureHeights& heights, const I
             const size_t middle = (low + high) / 2;
             ConvertedMap part = convertMap(map, onlySectors(map.sectors.size(), reach, middle), heights);
             std::optional<bsp::CompiledTree> partTree;
-            if (needsOf(part, &partTree).fits()) {
+            if (needsOf(part, partTree).fits()) {
                 low = middle;
                 result.converted = std::move(part);
                 tree = std::move(partTree);
