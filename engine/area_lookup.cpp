@@ -1,5 +1,6 @@
 #include "engine/area_lookup.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -22,15 +23,15 @@ bool roundToLong(double value, int64_t& out)
 }
 
 // Whether the vertical line through X meets the node, so that its crossing above the point counts.
-// A node running towards greater x includes both end columns, one towards smaller x neither.
+// A node covers the columns from its smaller x up to, not including, its larger x: where two
+// nodes of a chain meet, the column of the joint is covered by exactly one of them when the
+// boundary passes through it, and by neither or both when it turns back, so each crossing of the
+// boundary counts once.
 bool spansColumn(const Node& n, int64_t x)
 {
     if (n.x1 == n.x2) return false;
-    // In Double: only the sign matters, and Long differences may not multiply in 64 bits.
-    if ((static_cast<double>(x) - n.x1) * (static_cast<double>(n.x2) - static_cast<double>(x)) < 0) return false;
-    if (x == n.x2 && x < n.x1) return false;
-    if (x == n.x1 && x > n.x2) return false;
-    return true;
+    const int64_t low = std::min(n.x1, n.x2), high = std::max(n.x1, n.x2);
+    return x >= low && x < high;
 }
 
 // The point is below the node's line at X. Slope, offset and line height are Singles; the

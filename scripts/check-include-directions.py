@@ -2,8 +2,9 @@
 """Fails when a source file includes something its layer must not see.
 
 The layers, lowest first: platform and the map format; the engine beside the editor's model and
-compiler; the editor's display-free logic; the editor's windows and the tools. Qt stays out of
-the model, the compiler, the wizard generators, the display-free logic and the engine, and the
+compiler; the WAD import; the editor's display-free logic; the editor's windows and the tools. Qt
+stays out of the model, the compiler, the WAD import, the wizard generators, the display-free logic
+and the engine, and the
 editor reaches the engine only through its exports, never its headers.
 
 Usage: check-include-directions.py REPOSITORY_ROOT
@@ -26,6 +27,8 @@ RULES = [
      "the model sits below the windows"),
     ("editor/bsp/", ["editor/shell/", "editor/preview/", "editor/wizards/", "platform/qt/", "engine/"],
      "the compiler sits below the windows"),
+    ("editor/import/", ["editor/shell/", "editor/preview/", "editor/wizards/", "platform/qt/", "engine/"],
+     "the WAD import sits below the windows"),
     ("editor/wizards/generators/", ["editor/shell/", "editor/preview/", "platform/qt/", "engine/"],
      "the generators sit below the windows"),
     ("editor/shell/logic/", ["platform/qt/", "engine/"], "the windows' logic is display-free"),
@@ -37,7 +40,7 @@ RULES = [
 EXEMPT = {"engine/viewer/viewer_program.cpp"}
 
 # Folders whose files must not include Qt at all.
-NO_QT = ["platform/", "format/", "engine/", "editor/model/", "editor/bsp/", "editor/wizards/generators/",
+NO_QT = ["platform/", "format/", "engine/", "editor/model/", "editor/bsp/", "editor/import/", "editor/wizards/generators/",
          "editor/shell/logic/", "editor/preview/logic/"]
 QT_ALLOWED = ["platform/qt/"]
 

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core
   clang libclang-rt-14-dev
   xvfb xauth
+  freedoom
 )
 missing=()
 for p in "${packages[@]}"; do

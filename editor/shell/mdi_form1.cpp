@@ -10,6 +10,7 @@
 
 #include "editor/model/clsMap.h"
 #include "editor/shell/frm_drag_drop.h"
+#include "editor/shell/frm_import_wad.h"
 #include "editor/shell/frm_map.h"
 #include "editor/shell/frm_project.h"
 #include "editor/shell/frm_properties.h"
@@ -210,6 +211,12 @@ void MDIForm1::showAbout()
 }
 
 void MDIForm1::takeFocus() { activateWindow(); }
+
+bool MDIForm1::chooseWadMap(WadImportChoice& choice)
+{
+    frmImportWAD dialog(choice, this);
+    return dialog.exec() == QDialog::Accepted;
+}
 
 void MDIForm1::exitProgram() { QApplication::quit(); }
 

@@ -60,6 +60,7 @@ private:
     void takeFocus() override;
     void exitProgram() override;
     void recentFilesChanged() override { updateRecentCaptions(); }
+    bool chooseWadMap(WadImportChoice& choice) override;
 
     // MapShell
     void deselectSideDef() override;

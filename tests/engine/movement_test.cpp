@@ -167,20 +167,39 @@ TEST_F(MovementTest, NestedAreasGiveTheInnerOne)
     EXPECT_EQ(engine::findAreaName(-1), "");
 }
 
-TEST_F(MovementTest, BoundaryColumnsFollowTheNodeDirection)
+TEST_F(MovementTest, BoundaryColumnsAreHalfOpen)
 {
-    // The top runs towards greater x (both end columns count), the bottom runs back (neither
-    // counts): on the left and right edge columns only the top is crossed, so the point is out.
+    // A node covers the columns from its smaller x up to, not including, its larger x, whichever
+    // way it runs: the left edge column of a box is in, the right edge column out.
     TestMap testMap;
     addRoom(testMap, 0, 0, 100, 100, "Box");
     load(testMap);
-    EXPECT_EQ(engine::findAreaAt(0, 50), -1);
+    EXPECT_EQ(engine::findAreaAt(0, 50), 0);
     EXPECT_EQ(engine::findAreaAt(100, 50), -1);
     EXPECT_EQ(engine::findAreaAt(1, 50), 0);
     EXPECT_EQ(engine::findAreaAt(99, 50), 0);
     EXPECT_EQ(engine::findAreaAt(50, 0), 0) << "on the top line: only the bottom is below";
     EXPECT_EQ(engine::findAreaAt(50, 99.6), -1) << "rounded to 100, on the bottom line";
     EXPECT_EQ(engine::findAreaAt(50, 99.4), 0);
+}
+
+TEST_F(MovementTest, CornerAboveThePointIsCrossedOnce)
+{
+    // An L: the corner (50, 50) lies in the column of (50, 25), where the two nodes meeting
+    // there would both count if a node covered both of its end columns.
+    TestMap testMap;
+    const int32_t corners[7][2] = {{0, 0}, {0, 100}, {50, 100}, {50, 50}, {100, 50}, {100, 0}, {0, 0}};
+    for (int k = 0; k < 6; ++k) {
+        engine::Node n = node(corners[k][0], corners[k][1], corners[k + 1][0], corners[k + 1][1]);
+        n.areaNext = k < 5 ? k + 1 : -1;
+        testMap.nodes.push_back(n);
+    }
+    testMap.areas.push_back(area(0, 0, 100, 100, 0, "Ell"));
+    load(testMap);
+    EXPECT_EQ(engine::findAreaAt(50, 25), 0);
+    EXPECT_EQ(engine::findAreaAt(50, 75), -1) << "right of the upright's edge column";
+    EXPECT_EQ(engine::findAreaAt(49, 75), 0);
+    EXPECT_EQ(engine::findAreaAt(100, 25), -1);
 }
 
 TEST_F(MovementTest, EqualSizesGiveTheLowerIndex)

@@ -8,6 +8,8 @@
 #include "editor/model/clsMap.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
+#include "tests/support/texture_lumps.h"
+#include "tests/support/wad_builder.h"
 
 namespace {
 
@@ -72,6 +74,43 @@ void bitmapSeeds(const std::filesystem::path& folder)
     writeText(folder / "small.bmp", bitmap);
 }
 
+void writeBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes)
+{
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                 static_cast<std::streamsize>(bytes.size()));
+}
+
+// WADs with a room and with two rooms joined by a two-sided line, with the lumps of their
+// textures: palette, patch names, a texture of two patches, patches and flats between markers.
+void wadSeeds(const std::filesystem::path& folder)
+{
+    using namespace importtest;
+    std::filesystem::create_directories(folder);
+    TestMap room;
+    addRoom(room, 0, 0, 256, 256, TestSector {});
+    room.things.push_back({128, 64, 90, 1});
+    TestMap pair = room;
+    pair.sectors.push_back(TestSector {24, 160, "FLOOR", "F_SKY1", 160, 9, 0});
+    pair.lines[2].back = pair.side({1, "UP", "-", "-", 0, 5});
+    pair.sides[pair.lines[2].front].lower = "LOW";
+    pair.wall(256, 256, 512, 256, 1);
+    pair.wall(512, 256, 512, 0, 1);
+    pair.wall(512, 0, 256, 0, 1);
+    for (const auto& [name, map] : {std::pair {"room.wad", room}, std::pair {"pair.wad", pair}}) {
+        WadBuilder wad;
+        wad.lump("PLAYPAL", paletteLump([](int i) { return std::array<uint8_t, 3> {static_cast<uint8_t>(i), 0, 0}; }));
+        wad.lump("PNAMES", patchNamesLump({"P1", "P2"}));
+        wad.lump("TEXTURE1", textureLump({{"WALL", 64, 72, {{0, 0, 0}, {32, 8, 1}}}, {"SKY1", 256, 128, {{0, 0, 1}}}}));
+        wad.lump("P1", patchLump(40, 72, [](int x, int y) { return (x + y) % 5 == 0 ? -1 : x + y; }));
+        wad.lump("P2", patchLump(16, 16, [](int x, int) { return x; }));
+        wad.map("MAP01", map);
+        wad.lump("F_START");
+        wad.lump("FLOOR", std::vector<uint8_t>(4096, 7));
+        wad.lump("F_END");
+        writeBytes(folder / name, wad.bytes("IWAD"));
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -87,5 +126,6 @@ int main(int argc, char** argv)
     mapSeeds(folder / "fuzz_engine_world");
     headerSeeds(folder / "fuzz_engine_header");
     bitmapSeeds(folder / "fuzz_engine_bitmaps");
+    wadSeeds(folder / "fuzz_wad_reader");
     return 0;
 }

@@ -145,7 +145,7 @@ TEST_F(MainWindowFixture, StartUpLogWindowsAndFirstRunWithoutSettings)
     // Items of windows that come later are there but disabled; hidden ones are not shown.
     EXPECT_FALSE(action("itmRoomWizard")->isEnabled());
     EXPECT_FALSE(action("render")->isEnabled());
-    EXPECT_FALSE(action("itmImportWAD")->isVisible());
+    EXPECT_TRUE(action("itmImportWAD")->isVisible());
     EXPECT_EQ(action("itmRedraw")->shortcut(), QKeySequence("Ctrl+R"));
     EXPECT_EQ(action("itmPropWin")->shortcut(), QKeySequence("F4"));
     EXPECT_EQ(action("wizard")->toolTip(), "Show drag & drop window");

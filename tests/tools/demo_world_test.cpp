@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "format/bitmap_file.h"
+#include "format/engine_header.h"
 #include "platform/bytes.h"
 #include "platform/profile.h"
 #include "tests/support/test_support.h"
-#include "tools/demo-world/bitmap_file.h"
 #include "tools/demo-world/block_layout.h"
 #include "tools/demo-world/canvas.h"
-#include "tools/demo-world/header_file.h"
 #include "tools/demo-world/noise.h"
 #include "tools/demo-world/palette.h"
 
@@ -314,7 +314,7 @@ TEST(DemoWorldParts, BitmapRowsArePaddedToFourBytesAndStoredTopDown)
 {
     qzdemo::IndexedImage image(3, 2);
     image.pixels = {1, 2, 3, 4, 5, 6};
-    const std::vector<uint8_t> bytes = qzdemo::encodeBitmap(image, qzdemo::demoPalette());
+    const std::vector<uint8_t> bytes = bitmapfile::encodeBitmap(image, qzdemo::demoPalette());
     ASSERT_EQ(bytes.size(), 1078u + 8);
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 1078, bytes.end()), (std::vector<uint8_t> {1, 2, 3, 0, 4, 5, 6, 0}));
     qz::ByteReader reader(bytes);
@@ -403,14 +403,14 @@ TEST(DemoWorldParts, NoiseRepeatsOverItsPeriodAndTheSequenceIsSplitMix)
 
 TEST(DemoWorldParts, HeaderTextListsEveryKeyAndNumberedEntries)
 {
-    qzdemo::HeaderContents contents;
+    headerfile::HeaderContents contents;
     contents.map = "a.mpb";
     contents.palette = "p.bmp";
     contents.animInc = "0.5";
     contents.transparentIndex = 7;
     contents.walls = {"w1.bmp", "w2.bmp"};
     contents.floors = {"f.bmp"};
-    EXPECT_EQ(qzdemo::headerText(contents),
+    EXPECT_EQ(headerfile::headerText(contents),
               "[Quarzite3D]\nmap=a.mpb\npal=p.bmp\nskyName=\nanimInc=0.5\nanimObjectInc=0\nanimWallNum=0\n"
               "transparentIndex=7\nnumOverlays=0\nnumWalls=2\nnumAnim=0\nnumCeilings=0\nnumFloors=1\nnumObjects=0\n"
               "numCreatures=0\n\n[Overlays]\n\n[Objects]\n\n[Walls]\n1=w1.bmp\n2=w2.bmp\n\n[Anim]\n\n[Floors]\n1=f.bmp\n"

@@ -1,21 +1,9 @@
 #pragma once
-#include <cstddef>
-#include <cstdint>
-#include <vector>
+#include "format/bitmap_file.h"
 
 namespace qzdemo {
 
-// An 8-bit picture of palette indexes, row by row from the top.
-struct IndexedImage {
-    int width = 0;
-    int height = 0;
-    std::vector<uint8_t> pixels;
-
-    IndexedImage() = default;
-    IndexedImage(int w, int h, uint8_t fill = 0) : width(w), height(h), pixels(static_cast<size_t>(w) * h, fill) {}
-    uint8_t& at(int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; }
-    uint8_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
+using IndexedImage = bitmapfile::IndexedImage;
 
 // Rows become columns: the engine's overlay layout stores each screen column as one row.
 inline IndexedImage transpose(const IndexedImage& image)

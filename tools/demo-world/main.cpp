@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include "format/bitmap_file.h"
 #include "platform/files.h"
-#include "tools/demo-world/bitmap_file.h"
 #include "tools/demo-world/contact_sheet.h"
 #include "tools/demo-world/palette.h"
 #include "tools/demo-world/world.h"
@@ -34,6 +34,6 @@ int main(int argc, char** argv)
     const qzdemo::DemoWorld world = qzdemo::buildDemoWorld();
     for (const qzdemo::OutputFile& file : qzdemo::worldFiles(world))
         if (!write(folder + "/" + file.name, file.bytes)) return 1;
-    if (argc == 4 && !write(argv[3], qzdemo::encodeBitmap(qzdemo::contactSheet(world), qzdemo::demoPalette()))) return 1;
+    if (argc == 4 && !write(argv[3], bitmapfile::encodeBitmap(qzdemo::contactSheet(world), qzdemo::demoPalette()))) return 1;
     return 0;
 }

@@ -1,13 +1,12 @@
 #pragma once
-#include <array>
 #include <cstdint>
+
+#include "format/bitmap_file.h"
 
 namespace qzdemo {
 
-struct Rgb {
-    uint8_t red, green, blue;
-};
-using Palette = std::array<Rgb, 256>;
+using Rgb = bitmapfile::Rgb;
+using Palette = bitmapfile::ColourTable;
 
 // Sixteen ramps of sixteen shades, dark to light. Two entries are moved for the engine's fixed
 // indexes: the grey ramp's lightest shade (white) sits at index 0, which the snow pass draws, so

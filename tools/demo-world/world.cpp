@@ -1,6 +1,6 @@
 #include "tools/demo-world/world.h"
 
-#include "tools/demo-world/bitmap_file.h"
+#include "format/bitmap_file.h"
 #include "tools/demo-world/flats.h"
 #include "tools/demo-world/overlay.h"
 #include "tools/demo-world/palette.h"
@@ -64,7 +64,7 @@ void add(DemoWorld& world, const Recipe (&recipes)[N], AssetKind kind, std::vect
 DemoWorld buildDemoWorld()
 {
     DemoWorld world;
-    HeaderContents& header = world.header;
+    headerfile::HeaderContents& header = world.header;
     header.map = kDemoMap;
     header.palette = "palette.bmp";
     header.sky = "sky.bmp";
@@ -83,11 +83,11 @@ DemoWorld buildDemoWorld()
 std::vector<OutputFile> worldFiles(const DemoWorld& world)
 {
     std::vector<OutputFile> files;
-    for (const WorldImage& image : world.images) files.push_back({image.file, encodeBitmap(image.image, demoPalette())});
-    HeaderContents header = world.header;
+    for (const WorldImage& image : world.images) files.push_back({image.file, bitmapfile::encodeBitmap(image.image, demoPalette())});
+    headerfile::HeaderContents header = world.header;
     for (const auto& [file, map] : {std::pair {kDemoHeader, kDemoMap}, std::pair {kPreviewHeader, kPreviewMap}}) {
         header.map = map;
-        const std::string text = headerText(header);
+        const std::string text = headerfile::headerText(header);
         files.push_back({file, std::vector<uint8_t>(text.begin(), text.end())});
     }
     return files;

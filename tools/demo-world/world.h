@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/demo-world/header_file.h"
+#include "format/engine_header.h"
 #include "tools/demo-world/indexed_image.h"
 
 namespace qzdemo {
@@ -19,7 +19,7 @@ struct WorldImage {
 
 struct DemoWorld {
     std::vector<WorldImage> images;
-    HeaderContents header;  // with the demo map; the preview header differs in the map only
+    headerfile::HeaderContents header;  // with the demo map; the preview header differs in the map only
 };
 
 inline constexpr const char* kDemoHeader = "demo.hdr";

@@ -7,3 +7,14 @@
 bool infoCommand(const std::string& path, std::ostream& out, std::string& failure);
 bool dumpCommand(const std::string& path, std::ostream& out, std::string& failure);
 bool compileCommand(const std::string& inPath, const std::string& outPath, std::ostream& out, std::string& failure);
+
+// qzmap import-wad FILE.wad: the maps of the WAD, one a line.
+bool listWadMapsCommand(const std::string& wadPath, std::ostream& out, std::string& failure);
+
+struct ImportWadArguments {
+    std::string wadPath, mapName, outPath;
+    std::string texturesDir;  // empty: no textures
+    bool fit = false;
+};
+// qzmap import-wad FILE.wad MAP OUT.map [--textures DIR] [--fit]: prints the import report.
+bool importWadCommand(const ImportWadArguments& args, std::ostream& out, std::string& failure);

@@ -1,4 +1,5 @@
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,13 +11,37 @@ namespace {
 constexpr const char* kUsage =
     "usage: qzmap info FILE          counts, viewer start and directory of a map file\n"
     "       qzmap dump FILE          every record of every block as JSON\n"
-    "       qzmap compile IN OUT     build the BSP tree of IN and write the compiled map OUT\n";
+    "       qzmap compile IN OUT     build the BSP tree of IN and write the compiled map OUT\n"
+    "       qzmap import-wad FILE.wad\n"
+    "                                the maps of a Doom WAD file\n"
+    "       qzmap import-wad FILE.wad MAP OUT.map [--textures DIR] [--fit]\n"
+    "                                convert a map of the WAD into OUT.map and print the import\n"
+    "                                report; --textures writes its palette, textures, flats, sky,\n"
+    "                                compiled map and header into DIR; --fit imports the part\n"
+    "                                around the player start that fits when the whole map does not\n";
 
 std::string oneLine(std::string text)
 {
     for (char& c : text)
         if (c == '\n' || c == '\r') c = ' ';
     return text;
+}
+
+// The arguments of import-wad with a map: three names, then the options in any order.
+std::optional<ImportWadArguments> importWadArguments(const std::vector<std::string>& args)
+{
+    if (args.size() < 4) return std::nullopt;
+    ImportWadArguments parsed {args[1], args[2], args[3], "", false};
+    for (size_t i = 4; i < args.size(); ++i) {
+        if (args[i] == "--fit") {
+            parsed.fit = true;
+        } else if (args[i] == "--textures" && i + 1 < args.size()) {
+            parsed.texturesDir = args[++i];
+        } else {
+            return std::nullopt;
+        }
+    }
+    return parsed;
 }
 
 }  // namespace
@@ -35,6 +60,11 @@ int main(int argc, char** argv)
         ok = dumpCommand(args[1], std::cout, failure);
     } else if (args.size() == 3 && args[0] == "compile") {
         ok = compileCommand(args[1], args[2], std::cout, failure);
+    } else if (args.size() == 2 && args[0] == "import-wad") {
+        ok = listWadMapsCommand(args[1], std::cout, failure);
+    } else if (std::optional<ImportWadArguments> importArgs = importWadArguments(args);
+               importArgs && args[0] == "import-wad") {
+        ok = importWadCommand(*importArgs, std::cout, failure);
     } else {
         std::cerr << kUsage;
         return 2;

@@ -3,11 +3,14 @@
 #include <filesystem>
 
 #include "editor/model/clsMap.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
 #include "editor/shell/logic/command_guard.h"
 #include "editor/shell/logic/file_dialogs.h"
 #include "editor/shell/logic/map_view_controller.h"
 #include "editor/shell/logic/project_selection.h"
 #include "editor/shell/logic/shell_windows.h"
+#include "editor/shell/logic/wad_import_choice.h"
 #include "editor/shell/logic/zoom.h"
 
 MainCommands::MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewController& mapView,
@@ -24,7 +27,8 @@ MainCommands::MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewC
     for (int n = 1; n <= RecentFiles::kCount; ++n)
         both({("itmRecentFile" + std::to_string(n)).c_str()}, [this, n] { openRecent(n); });
     both({"itmExit"}, [this] { windows_.exitProgram(); });
-    both({"itmImportWAD", "itmCut", "itmCopy", "itmPaste", "itmClear", "cut", "copy", "paste", "paint"}, nya);
+    both({"itmImportWAD"}, [this] { importWad(); });
+    both({"itmCut", "itmCopy", "itmPaste", "itmClear", "cut", "copy", "paste", "paint"}, nya);
     both({"itmDelArea", "itmWallWizard"}, [] {});
     both({"itmRedraw"}, [this] { mapView_.redrawSuspendingFlash(); });
     both({"itmZoomIn"}, [this] { zoomIn(); });
@@ -133,6 +137,26 @@ void MainCommands::openRecent(int n)
 {
     const std::string path = recent_.path(n);
     if (path.size() >= 3) loadMap(path);
+}
+
+void MainCommands::importWad()
+{
+    std::optional<std::string> chosen = dialogs_.showOpen({kWadFilter, "", FileDialogs::kHideReadOnly});
+    if (!chosen || chosen->empty() || !map_) return;
+    WadImportChoice choice;
+    if (!report(choice.load(*chosen)) || !windows_.chooseWadMap(choice)) return;
+    // The map's textures, compiled map and headers go in a folder of its name in the current
+    // directory, where the editor keeps its other files.
+    const std::string worldDir = qz::inCurrentDirectory(choice.selectedName());
+    std::string text;
+    if (!report(choice.importInto(*map_, worldDir, text))) return;
+    // The imported map has no file of its own yet: Save asks for a name.
+    currentPath_.clear();
+    map_->polishNextSeg();
+    map_->listLines();
+    windows_.showMapView();
+    mapView_.redraw();
+    qz::messageBox(text, "Import Report", qz::kMsgInformation);
 }
 
 void MainCommands::zoomIn()

@@ -19,6 +19,7 @@ public:
     static constexpr const char* kOpenFilter = "Quarzite3D Map file (*.map)|*.map|All files (*.*)|*.*";
     static constexpr const char* kSaveFilter = "Map (*.map)|*.map";
     static constexpr const char* kDefaultMapName = "untitled.map";
+    static constexpr const char* kWadFilter = "Doom WAD file (*.wad)|*.wad;*.WAD|All files (*.*)|*.*";
 
     MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewController& mapView, ProjectSelection& selection);
 
@@ -37,6 +38,7 @@ private:
     void saveMap();
     void saveAs();
     void openRecent(int n);
+    void importWad();
     void zoomIn();
     void zoomOut();
     void setClickMode(int mode);

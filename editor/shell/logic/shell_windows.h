@@ -1,5 +1,7 @@
 #pragma once
 
+class WadImportChoice;
+
 // What the main window's commands ask of the windows around them.
 class ShellWindows {
 public:
@@ -17,4 +19,6 @@ public:
     virtual void takeFocus() = 0;
     virtual void exitProgram() = 0;
     virtual void recentFilesChanged() = 0;
+    // The Import Doom WAD map dialog: lets the user pick a map of the choice's WAD; false when cancelled.
+    virtual bool chooseWadMap(WadImportChoice& choice) = 0;
 };

@@ -1,15 +1,15 @@
-#include "tools/demo-world/bitmap_file.h"
+#include "format/bitmap_file.h"
 
 #include "platform/bytes.h"
 
-namespace qzdemo {
+namespace bitmapfile {
 namespace {
 
 constexpr int32_t kPixelsPerMetre = 2835;  // 72 dots per inch
 
 }  // namespace
 
-std::vector<uint8_t> encodeBitmap(const IndexedImage& image, const Palette& palette)
+std::vector<uint8_t> encodeBitmap(const IndexedImage& image, const ColourTable& colours)
 {
     const int stride = (image.width + 3) & ~3;
     const int32_t pixelBytes = stride * image.height;
@@ -29,7 +29,7 @@ std::vector<uint8_t> encodeBitmap(const IndexedImage& image, const Palette& pale
     out.i32(kPixelsPerMetre);
     out.i32(256);
     out.i32(256);
-    for (const Rgb& colour : palette) {
+    for (const Rgb& colour : colours) {
         const uint8_t entry[4] = {colour.blue, colour.green, colour.red, 0};
         out.raw(entry, sizeof entry);
     }
@@ -40,4 +40,4 @@ std::vector<uint8_t> encodeBitmap(const IndexedImage& image, const Palette& pale
     return out.bytes();
 }
 
-}  // namespace qzdemo
+}  // namespace bitmapfile

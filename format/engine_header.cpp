@@ -1,6 +1,6 @@
-#include "tools/demo-world/header_file.h"
+#include "format/engine_header.h"
 
-namespace qzdemo {
+namespace headerfile {
 namespace {
 
 std::string line(const std::string& key, const std::string& value) { return key + "=" + value + "\n"; }
@@ -42,4 +42,4 @@ std::string headerText(const HeaderContents& contents)
     return text;
 }
 
-}  // namespace qzdemo
+}  // namespace headerfile

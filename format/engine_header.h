@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
-namespace qzdemo {
+namespace headerfile {
 
-// What the engine's header names: the map, palette and sky files, the animation settings and
+// What the engine's header (.hdr) names: the map, palette and sky files, the animation settings and
 // the six lists of bitmap files (entry k of a list is texture number k).
 struct HeaderContents {
     std::string map;
@@ -18,4 +18,4 @@ struct HeaderContents {
 // The header as settings text: [Quarzite3D] with every key, then the list sections with keys 1 .. N.
 std::string headerText(const HeaderContents& contents);
 
-}  // namespace qzdemo
+}  // namespace headerfile

@@ -1,0 +1,57 @@
+#include "tests/import/doom_truth.h"
+
+#include <algorithm>
+#include <map>
+
+namespace importtest {
+
+namespace {
+
+bool onSegment(const wad::Vertex& a, const wad::Vertex& b, int64_t x, int64_t y)
+{
+    const int64_t cross = (int64_t {b.x} - a.x) * (y - a.y) - (int64_t {b.y} - a.y) * (x - a.x);
+    return cross == 0 && x >= std::min(a.x, b.x) && x <= std::max(a.x, b.x) && y >= std::min(a.y, b.y) &&
+           y <= std::max(a.y, b.y);
+}
+
+// The line crosses the ray from (x, y) towards greater y.
+bool crossesRayUp(const wad::Vertex& a, const wad::Vertex& b, int64_t x, int64_t y)
+{
+    if (a.x == b.x || x < std::min(a.x, b.x) || x >= std::max(a.x, b.x)) return false;
+    // The line's y at x is above y: (y - a.y) * (b.x - a.x) < (x - a.x) * (b.y - a.y), by the sign of b.x - a.x.
+    const int64_t left = (y - a.y) * (int64_t {b.x} - a.x);
+    const int64_t right = (x - a.x) * (int64_t {b.y} - a.y);
+    return b.x > a.x ? left < right : left > right;
+}
+
+}  // namespace
+
+PointSectors sectorsAt(const wad::DoomMap& map, int64_t x, int64_t y)
+{
+    PointSectors result;
+    std::set<int32_t> onLine;
+    std::map<int32_t, int> crossings;
+    for (const wad::Linedef& line : map.linedefs) {
+        const wad::Vertex& a = map.vertexes[line.v1];
+        const wad::Vertex& b = map.vertexes[line.v2];
+        const int32_t front = map.sectorOf(line.front);
+        const int32_t back = line.back == wad::kNoSide ? -1 : map.sectorOf(line.back);
+        if (onSegment(a, b, x, y)) {
+            onLine.insert(front);
+            if (back >= 0) onLine.insert(back);
+            if (back < 0) result.onMapEdge = true;
+        }
+        if (front == back || !crossesRayUp(a, b, x, y)) continue;
+        ++crossings[front];
+        if (back >= 0) ++crossings[back];
+    }
+    if (!onLine.empty()) {
+        result.sectors = onLine;
+        return result;
+    }
+    for (const auto& [sector, count] : crossings)
+        if (count % 2 == 1) result.sectors.insert(sector);
+    return result;
+}
+
+}  // namespace importtest
