@@ -13,6 +13,8 @@
 #include "editor/model/clsMap.h"
 #include "tools/room-map/room_map_generator.h"
 
+using namespace qzedit;
+
 namespace {
 
 std::vector<Wall> wallsOf(const clsMap& map)

@@ -5,6 +5,8 @@
 #include "editor/model/clsMap.h"
 #include "platform/qt/qimage_surface.h"
 
+using namespace qzedit;
+
 namespace {
 
 constexpr int kWidth = 1024;

@@ -10,6 +10,8 @@
 #include "platform/numbers.h"
 #include "platform/run_error.h"
 
+namespace qzedit {
+
 namespace bsp {
 
 namespace {
@@ -207,3 +209,5 @@ BuildResult buildBspTree(const std::vector<Wall>& walls) { return Builder(walls)
 int32_t largestBuildCount() { return kMaxBuildRecords; }
 
 }  // namespace bsp
+
+}  // namespace qzedit

@@ -5,6 +5,8 @@
 
 #include "editor/model/records.h"
 
+namespace qzedit {
+
 namespace bsp {
 
 // The compiled wall list of a map: a BSP tree whose nodes are wall pieces, root first, child
@@ -30,3 +32,5 @@ BuildResult buildBspTree(const std::vector<Wall>& walls);
 int32_t largestBuildCount();
 
 }  // namespace bsp
+
+}  // namespace qzedit

@@ -7,6 +7,8 @@
 #include "platform/numbers.h"
 #include "platform/run_error.h"
 
+namespace qzedit {
+
 namespace {
 
 constexpr int32_t kNone = -1;
@@ -45,3 +47,5 @@ void clsMap::polishNextSeg()
     for (int32_t i = 0; i + 1 < numWalls; ++i) walls_[static_cast<size_t>(i)].nextLineseg = i + 1;
     walls_[static_cast<size_t>(numWalls - 1)].nextLineseg = kNone;
 }
+
+}  // namespace qzedit

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace qzedit {
+
 namespace bsp {
 
 // A record index after the compiled list's root has exchanged places with record 0.
@@ -12,3 +14,5 @@ inline int32_t afterRootExchange(int32_t index, int32_t root)
 }
 
 }  // namespace bsp
+
+}  // namespace qzedit

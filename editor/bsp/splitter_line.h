@@ -3,6 +3,8 @@
 
 #include "editor/model/records.h"
 
+namespace qzedit {
+
 namespace bsp {
 
 // The line of a splitter record through its whole-wall end points, and how other wall lines meet
@@ -44,3 +46,5 @@ struct SplitterLine {
 };
 
 }  // namespace bsp
+
+}  // namespace qzedit

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <numeric>
 
+namespace qzedit {
+
 namespace bsp {
 
 namespace {
@@ -151,3 +153,5 @@ int32_t SplitterChoice::choose()
 }
 
 }  // namespace bsp
+
+}  // namespace qzedit

@@ -5,6 +5,8 @@
 #include "editor/bsp/splitter_line.h"
 #include "editor/model/records.h"
 
+namespace qzedit {
+
 namespace bsp {
 
 // Chooses the splitter of one list: the record whose line cuts the fewest records of the list,
@@ -37,3 +39,5 @@ private:
 };
 
 }  // namespace bsp
+
+}  // namespace qzedit

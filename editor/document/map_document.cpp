@@ -3,6 +3,8 @@
 #include <exception>
 #include <utility>
 
+namespace qzedit {
+
 MapDocument::MapDocument(clsMap& map) : map_(map), snapshot_(map) {}
 
 bool MapDocument::change(const std::string& name, const std::function<void()>& work)
@@ -103,3 +105,5 @@ void MapDocument::notify(EventKind kind, const std::string& name)
     const Event event {kind, name};
     for (const Listener& listener : listeners_) listener(event);
 }
+
+}  // namespace qzedit

@@ -8,6 +8,8 @@
 
 #include "editor/document/map_snapshot.h"
 
+namespace qzedit {
+
 // The one way the map changes while it is edited. Every change runs through change() or replace()
 // under a name ("Move Area"), so that it can be undone and redone, the document knows whether the
 // map differs from its file, and whoever listens (the windows, autosave, the live preview) hears of
@@ -82,3 +84,5 @@ private:
     std::string path_;
     std::vector<Listener> listeners_;
 };
+
+}  // namespace qzedit

@@ -4,6 +4,8 @@
 
 #include "format/record_identity.h"
 
+namespace qzedit {
+
 namespace {
 
 MapScalars scalarsOf(const clsMap& m)
@@ -120,3 +122,5 @@ void MapSnapshot::apply(clsMap& map, const MapDelta& delta, bool forward)
         scalars_ = scalarsOf(map);
     }
 }
+
+}  // namespace qzedit

@@ -7,6 +7,8 @@
 
 #include "editor/model/clsMap.h"
 
+namespace qzedit {
+
 // A copy of everything of a map that its file holds or that its editing keeps in its tables:
 // every slot of the four tables (slots past the counts included, since new records take fields
 // from them) and the counts and viewer values. The selection, the insertion point and the view
@@ -54,3 +56,5 @@ private:
     std::vector<MapGlobals> globals_;
     MapScalars scalars_;
 };
+
+}  // namespace qzedit

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace qzedit {
+
 // A classic Doom-format map as its lumps hold it. Every index in it has been checked: vertexes,
 // sidedefs and sectors named by a record exist.
 namespace wad {
@@ -64,3 +66,5 @@ class WadFile;
 DoomMap readDoomMap(const WadFile& file, const std::string& mapName);
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -6,6 +6,8 @@
 #include "editor/import/wad_file.h"
 #include "editor/import/wad_maps.h"
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -85,3 +87,5 @@ DoomMap readDoomMap(const WadFile& file, const std::string& mapName)
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -5,6 +5,8 @@
 #include "editor/import/wad_bytes.h"
 #include "editor/import/wad_error.h"
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -135,3 +137,5 @@ std::optional<bitmapfile::IndexedImage> readFlat(const WadFile& file, const std:
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

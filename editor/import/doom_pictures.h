@@ -8,6 +8,8 @@
 #include "editor/import/wad_file.h"
 #include "format/bitmap_file.h"
 
+namespace qzedit {
+
 // The WAD's pictures as 8-bit images of palette indexes: patches and the wall textures made of
 // them, flats and the palette.
 namespace wad {
@@ -37,3 +39,5 @@ bitmapfile::IndexedImage composeTexture(const WadFile& file, const TextureDef& d
 std::optional<bitmapfile::IndexedImage> readFlat(const WadFile& file, const std::string& name);
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -1,5 +1,7 @@
 #include "editor/import/engine_images.h"
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -39,3 +41,5 @@ bitmapfile::IndexedImage engineSky(const bitmapfile::IndexedImage& sky)
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

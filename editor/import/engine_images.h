@@ -1,6 +1,8 @@
 #pragma once
 #include "format/bitmap_file.h"
 
+namespace qzedit {
+
 // Doom pictures in the layouts the engine draws from.
 namespace wad {
 
@@ -17,3 +19,5 @@ bitmapfile::IndexedImage engineFlat(const bitmapfile::IndexedImage& flat);
 bitmapfile::IndexedImage engineSky(const bitmapfile::IndexedImage& sky);
 
 }  // namespace wad
+
+}  // namespace qzedit

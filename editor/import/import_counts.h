@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace qzedit {
+
 namespace wad {
 
 // What an import made of a map, what it dropped and what it cut, for the import report.
@@ -33,3 +35,5 @@ struct ImportCounts {
 };
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -1,5 +1,7 @@
 #include "editor/import/import_report.h"
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -51,3 +53,5 @@ std::string importReport(const std::string& mapName, const ImportedMap& imported
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -3,6 +3,8 @@
 
 #include "editor/import/map_import.h"
 
+namespace qzedit {
+
 namespace wad {
 
 // The import report: what was converted, what was dropped (Doom features without a counterpart),
@@ -10,3 +12,5 @@ namespace wad {
 std::string importReport(const std::string& mapName, const ImportedMap& imported);
 
 }  // namespace wad
+
+}  // namespace qzedit

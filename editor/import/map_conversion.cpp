@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -130,3 +132,5 @@ ConvertedMap convertMap(const DoomMap& map, const std::vector<bool>& imported, c
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -8,6 +8,8 @@
 #include "editor/import/wall_making.h"
 #include "format/map_records.h"
 
+namespace qzedit {
+
 namespace wad {
 
 // A Doom map turned into our records, before they go into a map object: the walls in map order
@@ -27,3 +29,5 @@ struct ConvertedMap {
 ConvertedMap convertMap(const DoomMap& map, const std::vector<bool>& imported, const TextureHeights& heights);
 
 }  // namespace wad
+
+}  // namespace qzedit

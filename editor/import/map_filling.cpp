@@ -1,5 +1,7 @@
 #include "editor/import/map_filling.h"
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -75,3 +77,5 @@ void fillMap(const ImportedMap& imported, clsMap& map)
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

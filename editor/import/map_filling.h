@@ -2,6 +2,8 @@
 #include "editor/import/map_import.h"
 #include "editor/model/clsMap.h"
 
+namespace qzedit {
+
 namespace wad {
 
 // Replaces the map's contents with the imported map: its walls and areas through the map's own
@@ -10,3 +12,5 @@ namespace wad {
 void fillMap(const ImportedMap& imported, clsMap& map);
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -8,6 +8,8 @@
 #include "editor/import/sector_lookup.h"
 #include "editor/import/sector_reach.h"
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -153,3 +155,5 @@ int16_t engineAngle(int32_t doomDegrees)
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

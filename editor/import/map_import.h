@@ -7,6 +7,8 @@
 #include "editor/import/wad_error.h"
 #include "editor/import/wall_making.h"
 
+namespace qzedit {
+
 namespace wad {
 
 // Where the viewer starts: player 1's start, the eye 56 units above its sector's floor, the
@@ -63,3 +65,5 @@ ImportedMap importMap(const DoomMap& map, const TextureHeights& heights, const I
 int16_t engineAngle(int32_t doomDegrees);
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace qzedit {
+
 namespace wad {
 
 std::optional<int32_t> sectorAt(const DoomMap& map, double x, double y)
@@ -28,3 +30,5 @@ std::optional<int32_t> sectorAt(const DoomMap& map, double x, double y)
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

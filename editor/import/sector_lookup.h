@@ -4,6 +4,8 @@
 
 #include "editor/import/doom_map.h"
 
+namespace qzedit {
+
 namespace wad {
 
 // The sector a point of the map lies in: the side, facing the point, of the nearest line that a
@@ -12,3 +14,5 @@ namespace wad {
 std::optional<int32_t> sectorAt(const DoomMap& map, double x, double y);
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -2,6 +2,8 @@
 
 #include <deque>
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -45,3 +47,5 @@ std::vector<int32_t> sectorsByReach(const DoomMap& map, int32_t startSector)
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -4,6 +4,8 @@
 
 #include "editor/import/doom_map.h"
 
+namespace qzedit {
+
 namespace wad {
 
 // The sectors the player can reach from the start sector, through two-sided lines and through
@@ -12,3 +14,5 @@ namespace wad {
 std::vector<int32_t> sectorsByReach(const DoomMap& map, int32_t startSector);
 
 }  // namespace wad
+
+}  // namespace qzedit

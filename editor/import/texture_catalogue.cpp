@@ -4,6 +4,8 @@
 
 #include "editor/import/doom_map.h"
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -24,3 +26,5 @@ int32_t TextureCatalogue::wall(const std::string& name) { return numberOf(walls_
 int32_t TextureCatalogue::flat(const std::string& name) { return numberOf(flats_, name); }
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+namespace qzedit {
+
 namespace wad {
 
 // The texture numbers of an imported map: wall textures and flats are numbered from 1 in the order
@@ -22,3 +24,5 @@ private:
 };
 
 }  // namespace wad
+
+}  // namespace qzedit

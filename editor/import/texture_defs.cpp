@@ -5,6 +5,8 @@
 #include "editor/import/wad_bytes.h"
 #include "editor/import/wad_error.h"
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -86,3 +88,5 @@ const TextureDef* findTexture(const std::vector<TextureDef>& defs, const std::st
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

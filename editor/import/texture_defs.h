@@ -5,6 +5,8 @@
 
 #include "editor/import/wad_file.h"
 
+namespace qzedit {
+
 // The wall textures of a WAD: patch names (PNAMES) and texture definitions (TEXTURE1, TEXTURE2),
 // each a picture of width x height made of patches placed at their origins.
 namespace wad {
@@ -35,3 +37,5 @@ std::vector<TextureDef> readTextureDefs(const WadFile& file, size_t patchNameCou
 const TextureDef* findTexture(const std::vector<TextureDef>& defs, const std::string& name);
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -8,6 +8,8 @@
 #include "editor/import/wall_making.h"
 #include "platform/files.h"
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -126,3 +128,5 @@ TextureExport exportTextures(const WadFile& file, const std::string& mapName, co
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

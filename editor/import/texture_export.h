@@ -6,6 +6,8 @@
 #include "editor/import/wad_file.h"
 #include "format/engine_header.h"
 
+namespace qzedit {
+
 namespace wad {
 
 struct TextureExport {
@@ -29,3 +31,5 @@ TextureExport exportTextures(const WadFile& file, const std::string& mapName, co
 std::string skyTextureName(const std::string& mapName);
 
 }  // namespace wad
+
+}  // namespace qzedit

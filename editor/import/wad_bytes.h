@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+namespace qzedit {
+
 // Little-endian fields and 8-byte names as a WAD stores them. Callers check the bounds first.
 namespace wad {
 
@@ -33,3 +35,5 @@ inline std::string readName(const uint8_t* p)
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

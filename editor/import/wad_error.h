@@ -2,6 +2,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace qzedit {
+
 namespace wad {
 
 // A WAD that cannot be read as the format says: the message names the lump and the record.
@@ -11,3 +13,5 @@ public:
 };
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -7,6 +7,8 @@
 #include "editor/import/wad_bytes.h"
 #include "editor/import/wad_error.h"
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -71,3 +73,5 @@ WadFile readWadFile(const std::string& path)
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

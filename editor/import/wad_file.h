@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace qzedit {
+
 namespace wad {
 
 struct Lump {
@@ -40,3 +42,5 @@ private:
 WadFile readWadFile(const std::string& path);
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -3,6 +3,8 @@
 #include "editor/import/doom_map.h"
 #include "editor/import/texture_defs.h"
 
+namespace qzedit {
+
 namespace wad {
 
 ImportedMap importWadMap(const WadFile& file, const std::string& mapName, const ImportOptions& options)
@@ -15,3 +17,5 @@ ImportedMap importWadMap(const WadFile& file, const std::string& mapName, const 
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

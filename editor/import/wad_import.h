@@ -4,6 +4,8 @@
 #include "editor/import/map_import.h"
 #include "editor/import/wad_file.h"
 
+namespace qzedit {
+
 namespace wad {
 
 // Reads the named map and the heights of the WAD's wall textures, and imports the map.
@@ -11,3 +13,5 @@ namespace wad {
 ImportedMap importWadMap(const WadFile& file, const std::string& mapName, const ImportOptions& options);
 
 }  // namespace wad
+
+}  // namespace qzedit

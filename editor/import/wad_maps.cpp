@@ -6,6 +6,8 @@
 
 #include "editor/import/wad_error.h"
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -87,3 +89,5 @@ const char* formatName(MapFormat format)
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

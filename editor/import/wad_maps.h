@@ -4,6 +4,8 @@
 
 #include "editor/import/wad_file.h"
 
+namespace qzedit {
+
 namespace wad {
 
 // Classic Doom maps are what we convert; the other two layouts are named so that a refusal can say
@@ -32,3 +34,5 @@ MapLumps findMapLumps(const WadFile& file, const std::string& mapName);
 const char* formatName(MapFormat format);
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -120,3 +122,5 @@ mapfile::Wall makeWall(const DoomMap& map, const LineSide& side, TextureCatalogu
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

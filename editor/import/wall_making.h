@@ -7,6 +7,8 @@
 #include "editor/import/texture_catalogue.h"
 #include "format/map_records.h"
 
+namespace qzedit {
+
 namespace wad {
 
 // Texture heights by name, for the vertical alignment of wall textures; unknown names count as 128.
@@ -30,3 +32,5 @@ mapfile::Wall makeWall(const DoomMap& map, const LineSide& side, TextureCatalogu
 bool isSkyFlat(const std::string& flat);
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -7,6 +7,8 @@
 #include "format/engine_header.h"
 #include "platform/files.h"
 
+namespace qzedit {
+
 namespace wad {
 
 namespace {
@@ -62,3 +64,5 @@ std::string worldReport(const TextureExport& textures, const std::string& dir, c
 }
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -6,6 +6,8 @@
 #include "editor/import/wad_file.h"
 #include "editor/model/clsMap.h"
 
+namespace qzedit {
+
 namespace wad {
 
 // Everything the engine needs to show an imported map, in one folder: the textures, the compiled
@@ -19,3 +21,5 @@ TextureExport writeImportedWorld(const WadFile& file, const std::string& mapName
 std::string worldReport(const TextureExport& textures, const std::string& dir, const std::string& stem);
 
 }  // namespace wad
+
+}  // namespace qzedit

@@ -9,6 +9,8 @@
 #include "platform/picture_surface.h"
 #include "editor/model/records.h"
 
+namespace qzedit {
+
 // The map being edited: tables of walls, areas, viewpoints and globals, the viewer start, the
 // selection, the insertion point and the view transform. Records are read and written through the
 // public buffer fields with getWall/setWall, getArea/setArea and getGlobal/setGlobal.
@@ -158,3 +160,5 @@ private:
     bool firstInsertionDraw_ = true;
     MapShell* shell_;
 };
+
+}  // namespace qzedit

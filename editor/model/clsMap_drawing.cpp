@@ -7,6 +7,8 @@
 #include "editor/model/clsMap.h"
 #include "platform/numbers.h"
 
+namespace qzedit {
+
 namespace {
 
 constexpr int32_t kWhite = rgb(255, 255, 255);
@@ -175,3 +177,5 @@ void clsMap::listLines()
         windows.addTreeNode("Global", "g" + qz::decimal(i), trimmed);
     }
 }
+
+}  // namespace qzedit

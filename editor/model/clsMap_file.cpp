@@ -10,6 +10,8 @@
 #include "platform/files.h"
 #include "platform/message_box.h"
 
+namespace qzedit {
+
 namespace {
 
 // Copies records read from a file into the first slots of a table; slots past them keep what
@@ -85,3 +87,5 @@ Outcome clsMap::ReadNewMPB(const std::string& fileName)
     treeRoot = 0;
     return {};
 }
+
+}  // namespace qzedit

@@ -9,6 +9,8 @@
 #include "platform/random.h"
 #include "platform/run_error.h"
 
+namespace qzedit {
+
 namespace {
 
 constexpr int kErrInvalidArgument = 5;
@@ -311,3 +313,5 @@ int32_t clsMap::pointInArea(int32_t firstWall, int32_t lastWall, int32_t px, int
     }
     return count;
 }
+
+}  // namespace qzedit

@@ -4,6 +4,8 @@
 #include "platform/random.h"
 #include "platform/run_error.h"
 
+namespace qzedit {
+
 namespace {
 
 MapShell& silentShell()
@@ -346,3 +348,5 @@ void clsMap::initGlobals()
         g.globalValue = d.value;
     }
 }
+
+}  // namespace qzedit

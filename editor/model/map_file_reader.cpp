@@ -8,6 +8,8 @@
 #include "platform/numbers.h"
 #include "platform/run_error.h"
 
+namespace qzedit {
+
 namespace {
 
 const char* blockName(int32_t type)
@@ -74,3 +76,5 @@ const char* blockTypeName(int32_t type)
     default: return "unknown";
     }
 }
+
+}  // namespace qzedit

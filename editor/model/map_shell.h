@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <string>
 
+namespace qzedit {
+
 // What the map object asks of the editor's windows. The shell implements it; without a shell
 // (command-line tools, tests) every call does nothing.
 class MapShell {
@@ -23,3 +25,5 @@ public:
     virtual void resetList() {}
     virtual void addTreeNode(const std::string& /*parentKey*/, const std::string& /*key*/, const std::string& /*text*/) {}
 };
+
+}  // namespace qzedit

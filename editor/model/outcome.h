@@ -2,6 +2,8 @@
 #include <string>
 #include <utility>
 
+namespace qzedit {
+
 // What an operation of the map that can fail for the user (a file read or write, a compile) came
 // to. On failure it carries the message for the user (text, title and message-box style); the
 // caller shows it in a box or prints it.
@@ -17,3 +19,5 @@ struct Outcome {
         return Outcome {false, std::move(text), std::move(title), style};
     }
 };
+
+}  // namespace qzedit

@@ -1,6 +1,8 @@
 #pragma once
 #include "format/map_records.h"
 
+namespace qzedit {
+
 // The map's records are the map file's own.
 using mapfile::BspNode;
 using mapfile::FixedText16;
@@ -14,3 +16,5 @@ using mapfile::kWallMultiTexture;
 using mapfile::kWallSkyCeiling;
 using mapfile::kWallTransparent;
 using mapfile::kWallVertCycle;
+
+}  // namespace qzedit

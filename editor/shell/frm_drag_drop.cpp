@@ -9,6 +9,8 @@
 #include "editor/shell/toolbar_icons.h"
 #include "editor/shell/tool_window_frame.h"
 
+namespace qzedit {
+
 namespace {
 
 // A list whose items carry their palette key when dragged.
@@ -58,3 +60,5 @@ void frmDragDrop::sizeList()
 }
 
 void frmDragDrop::resizeEvent(QResizeEvent*) { sizeList(); }
+
+}  // namespace qzedit

@@ -3,6 +3,8 @@
 
 class QListWidget;
 
+namespace qzedit {
+
 // The drag-and-drop palette (caption "Drag and Drop Palette"): object kinds to drag onto the map.
 class frmDragDrop : public QWidget {
     Q_OBJECT
@@ -19,3 +21,5 @@ protected:
 private:
     QListWidget* listView_;
 };
+
+}  // namespace qzedit

@@ -9,6 +9,8 @@
 
 #include "editor/shell/logic/wad_import_choice.h"
 
+namespace qzedit {
+
 frmImportWAD::frmImportWAD(WadImportChoice& choice, QWidget* parent)
     : QDialog(parent), choice_(choice), maps_(new QListWidget(this)), fit_(new QCheckBox(this)),
       ok_(new QPushButton("OK", this))
@@ -55,3 +57,5 @@ void frmImportWAD::lstMaps_Click()
 }
 
 void frmImportWAD::updateOK() { ok_->setEnabled(choice_.okEnabled()); }
+
+}  // namespace qzedit

@@ -4,6 +4,9 @@
 class QCheckBox;
 class QListWidget;
 class QPushButton;
+
+namespace qzedit {
+
 class WadImportChoice;
 
 // The Import Doom WAD map dialog: the maps of the chosen WAD to pick one from, and whether to take
@@ -22,3 +25,5 @@ private:
     QCheckBox* fit_;
     QPushButton* ok_;
 };
+
+}  // namespace qzedit

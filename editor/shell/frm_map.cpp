@@ -10,6 +10,8 @@
 #include "editor/shell/logic/window_layout.h"
 #include "editor/shell/picture_box.h"
 
+namespace qzedit {
+
 namespace {
 
 QRect pixels(const TwipRect& r)
@@ -110,3 +112,5 @@ void frmMap::focusValueBox()
 {
     if (focusValueBoxHandler) focusValueBoxHandler();
 }
+
+}  // namespace qzedit

@@ -4,9 +4,12 @@
 
 #include "editor/shell/logic/map_view_controller.h"
 
-class PictureBox;
 class QScrollBar;
 class QTimer;
+
+namespace qzedit {
+
+class PictureBox;
 
 // The map view (caption "Map"): the picture, two scroll bars over 2000 pixels of view each way (more
 // where the map reaches further, negative coordinates included), and the flash timer.
@@ -46,3 +49,5 @@ private:
     QTimer* tmrFlash_;
     MapViewController controller_;
 };
+
+}  // namespace qzedit

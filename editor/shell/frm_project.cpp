@@ -8,6 +8,8 @@
 #include "editor/shell/tool_window_frame.h"
 #include "platform/codepage.h"
 
+namespace qzedit {
+
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
@@ -64,3 +66,5 @@ void frmProject::resizeEvent(QResizeEvent*)
     TwipRect r = toolListLayout(pixelsToTwips(frame.width()), pixelsToTwips(frame.height()));
     tree_->setGeometry(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width), twipsToPixels(r.height));
 }
+
+}  // namespace qzedit

@@ -4,9 +4,12 @@
 #include <QWidget>
 #include <string>
 
-class ProjectSelection;
 class QTreeWidget;
 class QTreeWidgetItem;
+
+namespace qzedit {
+
+class ProjectSelection;
 
 // The project window (caption "Project"): the tree of walls, areas, viewpoints and globals.
 class frmProject : public QWidget {
@@ -31,3 +34,5 @@ private:
     QHash<QString, QTreeWidgetItem*> nodes_;
     ProjectSelection* selection_ = nullptr;
 };
+
+}  // namespace qzedit

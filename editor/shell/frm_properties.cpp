@@ -13,6 +13,8 @@
 #include "editor/shell/logic/window_layout.h"
 #include "editor/shell/tool_window_frame.h"
 
+namespace qzedit {
+
 namespace {
 
 QRect pixels(const TwipRect& r)
@@ -147,3 +149,5 @@ void frmProperties::resizeEvent(QResizeEvent*)
     grdProps_->setColumnWidth(1, twipsToPixels(l.valueColumnWidth));
     grdProps_->setColumnWidth(2, twipsToPixels(l.narrowColumnWidth));
 }
+
+}  // namespace qzedit

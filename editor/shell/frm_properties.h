@@ -8,6 +8,8 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
+namespace qzedit {
+
 // The property grid window (caption "Properties"): shows the grid logic's rows and passes clicks,
 // typing, OK (Enter) and X (Esc) to it.
 class frmProperties : public QWidget {
@@ -35,3 +37,5 @@ private:
     QPushButton* cmdCancel_;
     bool refreshing_ = false;
 };
+
+}  // namespace qzedit

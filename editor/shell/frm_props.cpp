@@ -12,6 +12,8 @@
 
 #include "editor/shell/logic/command_guard.h"
 
+namespace qzedit {
+
 frmProps::frmProps(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName("frmProps");
@@ -94,3 +96,5 @@ void frmProps::refresh()
         if (boxes_[box]->text() != text) boxes_[box]->setText(text);
     }
 }
+
+}  // namespace qzedit

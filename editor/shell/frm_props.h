@@ -6,6 +6,8 @@
 
 class QLineEdit;
 
+namespace qzedit {
+
 // The side editor (caption "Properties"): text boxes for one record of the older segment list.
 class frmProps : public QWidget {
     Q_OBJECT
@@ -21,3 +23,5 @@ private:
     SideEditor editor_;
     std::array<QLineEdit*, SideEditor::kBoxCount> boxes_ {};
 };
+
+}  // namespace qzedit

@@ -3,6 +3,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+namespace qzedit {
+
 frmSelect::frmSelect(QWidget* parent) : QWidget(parent), lstWall_(new QListWidget(this))
 {
     setObjectName("frmSelect");
@@ -16,3 +18,5 @@ frmSelect::frmSelect(QWidget* parent) : QWidget(parent), lstWall_(new QListWidge
 void frmSelect::clearList() { lstWall_->clear(); }
 
 void frmSelect::addItem(const std::string& text) { lstWall_->addItem(QString::fromStdString(text)); }
+
+}  // namespace qzedit

@@ -4,6 +4,8 @@
 
 class QListWidget;
 
+namespace qzedit {
+
 // The selection window (caption "Wall Selection"): the walls picked in the map view.
 class frmSelect : public QWidget {
     Q_OBJECT
@@ -17,3 +19,5 @@ public:
 private:
     QListWidget* lstWall_;
 };
+
+}  // namespace qzedit

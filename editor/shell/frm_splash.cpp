@@ -8,6 +8,8 @@
 
 #include "editor/shell/toolbar_icons.h"
 
+namespace qzedit {
+
 frmSplash::frmSplash(bool closeByTimer, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), timer_(new QTimer(this))
 {
@@ -71,3 +73,5 @@ bool frmSplash::eventFilter(QObject* watched, QEvent* event)
     }
     return QWidget::eventFilter(watched, event);
 }
+
+}  // namespace qzedit

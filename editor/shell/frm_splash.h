@@ -3,6 +3,8 @@
 
 class QTimer;
 
+namespace qzedit {
+
 // The splash window: topmost, closed by its 3000 ms timer, a click or a key. The About command
 // shows it with the timer off.
 class frmSplash : public QWidget {
@@ -21,3 +23,5 @@ protected:
 private:
     QTimer* timer_;
 };
+
+}  // namespace qzedit

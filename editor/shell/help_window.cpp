@@ -2,9 +2,14 @@
 
 #include <QUrl>
 
+// Qt registers a resource from the global namespace only.
+static void initHelpResources() { Q_INIT_RESOURCE(help); }
+
+namespace qzedit {
+
 HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent)
 {
-    Q_INIT_RESOURCE(help);
+    initHelpResources();
     setObjectName("HelpWindow");
     setWindowFlag(Qt::Window);
     setWindowTitle("Quarzite3D Map Editor Help");
@@ -12,3 +17,5 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent)
     setSource(QUrl("qrc:/help/manual.html"));
     resize(640, 560);
 }
+
+}  // namespace qzedit

@@ -1,6 +1,8 @@
 #pragma once
 #include <QTextBrowser>
 
+namespace qzedit {
+
 // The editor's manual ("qz3d.hlp" is the name the program gives its help), bundled with the program.
 class HelpWindow : public QTextBrowser {
     Q_OBJECT
@@ -9,3 +11,5 @@ public:
 
     explicit HelpWindow(QWidget* parent = nullptr);
 };
+
+}  // namespace qzedit

@@ -18,17 +18,17 @@ int main(int argc, char* argv[])
     qz::installQtMessageSinks();
 
     QStringList arguments = QApplication::arguments().mid(1);
-    ScreenshotRequest screenshot = takeScreenshotRequest(arguments);
+    qzedit::ScreenshotRequest screenshot = qzedit::takeScreenshotRequest(arguments);
 
-    StartupLog log;
+    qzedit::StartupLog log;
     log.open();
-    auto* splash = new frmSplash(true);
+    auto* splash = new qzedit::frmSplash(true);
     splash->show();
     QApplication::processEvents();
 
-    MDIForm1 editor(log);
+    qzedit::MDIForm1 editor(log);
     editor.show();
     if (!arguments.isEmpty()) editor.commands().openMapFile(arguments.first().toStdString());
-    if (screenshot.wanted()) scheduleScreenshot(editor, screenshot);
+    if (screenshot.wanted()) qzedit::scheduleScreenshot(editor, screenshot);
     return QApplication::exec();
 }

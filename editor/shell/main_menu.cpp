@@ -10,6 +10,8 @@
 
 #include "editor/shell/toolbar_icons.h"
 
+namespace qzedit {
+
 namespace {
 
 // Items whose windows are not part of this editor yet are shown disabled.
@@ -173,3 +175,5 @@ void buildToolbar(QMainWindow& window, const CommandRunner& run)
         QObject::connect(action, &QAction::triggered, &window, [run, key] { run(key); });
     }
 }
+
+}  // namespace qzedit

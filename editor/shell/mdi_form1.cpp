@@ -24,6 +24,8 @@
 #include "editor/shell/qt_file_dialogs.h"
 #include "editor/shell/toolbar_icons.h"
 
+namespace qzedit {
+
 namespace {
 
 QRect pixels(const TwipRect& r)
@@ -151,7 +153,7 @@ void MDIForm1::showChild(QWidget* form)
 void MDIForm1::arrangeWindows()
 {
     QSize size = frameGeometry().size();
-    WindowArrangement a = ::arrangeWindows(pixelsToTwips(size.width()), pixelsToTwips(size.height()));
+    WindowArrangement a = qzedit::arrangeWindows(pixelsToTwips(size.width()), pixelsToTwips(size.height()));
     project_->parentWidget()->setGeometry(pixels(a.project));
     properties_->parentWidget()->setGeometry(pixels(a.properties));
     map_view_->parentWidget()->setGeometry(pixels(a.map));
@@ -241,3 +243,5 @@ void MDIForm1::addTreeNode(const std::string& parentKey, const std::string& key,
 {
     project_->addNode(parentKey, key, text);
 }
+
+}  // namespace qzedit

@@ -7,12 +7,15 @@
 #include "editor/shell/logic/project_selection.h"
 #include "editor/shell/logic/shell_windows.h"
 
-class clsMap;
-class FileDialogs;
-class HelpWindow;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+
+namespace qzedit {
+
+class clsMap;
+class FileDialogs;
+class HelpWindow;
 class StartupLog;
 class frmDragDrop;
 class frmMap;
@@ -86,3 +89,5 @@ private:
     std::unique_ptr<MainCommands> commands_;
     std::unique_ptr<clsMap> map_;
 };
+
+}  // namespace qzedit

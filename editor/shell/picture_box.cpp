@@ -9,6 +9,8 @@
 #include "editor/shell/logic/command_guard.h"
 #include "editor/shell/logic/map_view_controller.h"
 
+namespace qzedit {
+
 namespace {
 
 int buttonOf(Qt::MouseButton button)
@@ -86,3 +88,5 @@ void PictureBox::dropEvent(QDropEvent* event)
     runGuarded([&] { controller_->drop(static_cast<float>(at.x()), static_cast<float>(at.y())); });
     event->acceptProposedAction();
 }
+
+}  // namespace qzedit

@@ -3,6 +3,8 @@
 
 #include "platform/qt/qimage_surface.h"
 
+namespace qzedit {
+
 class MapViewController;
 
 // Picture1: shows the map view's picture and passes mouse, keys and drops to the view's logic.
@@ -34,3 +36,5 @@ private:
     qz::QImageSurface surface_;
     MapViewController* controller_ = nullptr;
 };
+
+}  // namespace qzedit

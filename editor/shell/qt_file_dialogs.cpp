@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QStringList>
 
+namespace qzedit {
+
 QString QtFileDialogs::qtFilter(const std::string& filter)
 {
     QStringList parts = QString::fromStdString(filter).split('|');
@@ -38,3 +40,5 @@ std::optional<std::string> QtFileDialogs::showSave(const FileDialogRequest& requ
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
 }
+
+}  // namespace qzedit

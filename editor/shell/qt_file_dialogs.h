@@ -4,6 +4,8 @@
 
 #include "editor/shell/logic/file_dialogs.h"
 
+namespace qzedit {
+
 // The common file dialog through Qt.
 class QtFileDialogs : public FileDialogs {
 public:
@@ -18,3 +20,5 @@ public:
 private:
     QWidget* parent_;
 };
+
+}  // namespace qzedit

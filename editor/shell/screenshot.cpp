@@ -7,6 +7,8 @@
 #include "editor/model/clsMap.h"
 #include "editor/shell/mdi_form1.h"
 
+namespace qzedit {
+
 namespace {
 
 constexpr int kSettleMilliseconds = 3500;
@@ -41,3 +43,5 @@ void scheduleScreenshot(MDIForm1& editor, const ScreenshotRequest& request)
         QApplication::quit();
     });
 }
+
+}  // namespace qzedit

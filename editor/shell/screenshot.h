@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace qzedit {
+
 class MDIForm1;
 
 // The documentation's pictures: "--screenshot FILE" grabs the main window once it has settled and
@@ -17,3 +19,5 @@ struct ScreenshotRequest {
 // Takes the options out of the arguments.
 ScreenshotRequest takeScreenshotRequest(QStringList& arguments);
 void scheduleScreenshot(MDIForm1& editor, const ScreenshotRequest& request);
+
+}  // namespace qzedit

@@ -6,6 +6,8 @@
 #include <QPolygonF>
 #include <functional>
 
+namespace qzedit {
+
 namespace {
 
 constexpr int kIconSize = 24;
@@ -210,3 +212,5 @@ QPixmap logoPixmap(int size)
         p.drawLine(QPointF(16, 21), QPointF(20, 17));
     });
 }
+
+}  // namespace qzedit

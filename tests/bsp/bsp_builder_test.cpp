@@ -11,6 +11,8 @@
 #include "tools/room-map/room_map_generator.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 namespace {
 
 int32_t looseWall(clsMap& map, int32_t x1, int32_t y1, int32_t x2, int32_t y2)

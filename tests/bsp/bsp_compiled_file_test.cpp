@@ -10,6 +10,8 @@
 #include "tools/room-map/room_map_generator.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 namespace {
 
 int32_t i32At(const std::vector<uint8_t>& b, size_t offset)

@@ -10,6 +10,8 @@
 #include "tools/room-map/room_map_generator.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 namespace {
 
 std::vector<Wall> wallsOf(const clsMap& map)

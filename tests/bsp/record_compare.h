@@ -11,7 +11,7 @@
 namespace bsptest {
 
 // Every field of two wall records, doubles bit for bit; the first difference is named.
-inline ::testing::AssertionResult sameRecord(const Wall& actual, const Wall& expected)
+inline ::testing::AssertionResult sameRecord(const mapfile::Wall& actual, const mapfile::Wall& expected)
 {
     std::string diff;
     auto text = [](auto v) {

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <utility>
 
+using namespace qzedit;
+
 namespace refbsp {
 
 namespace {

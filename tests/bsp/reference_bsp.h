@@ -10,12 +10,12 @@
 namespace refbsp {
 
 struct Result {
-    std::vector<BspNode> records;  // the whole compiled list, however long
+    std::vector<mapfile::BspNode> records;  // the whole compiled list, however long
     int32_t treeRoot = 0;
 };
 
 // Links walls[0 .. numWalls-1], builds the tree, puts the root first and converts ranges to end
 // points, on a copy of the walls. numWalls must be at least 1.
-Result build(const std::vector<Wall>& walls, int32_t numWalls);
+Result build(const std::vector<mapfile::Wall>& walls, int32_t numWalls);
 
 }  // namespace refbsp

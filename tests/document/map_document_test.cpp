@@ -9,6 +9,8 @@
 #include "platform/run_error.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 namespace {
 
 class Document : public ::testing::Test {

@@ -12,6 +12,8 @@
 #include "platform/message_box.h"
 #include "platform/random.h"
 
+using namespace qzedit;
+
 namespace {
 
 [[noreturn]] void fail(const char* what)

@@ -16,6 +16,8 @@
 #include "platform/message_box.h"
 #include "platform/random.h"
 
+using namespace qzedit;
+
 namespace {
 
 // Maps with more lines than this are read but not converted: the compile grows with the cube of

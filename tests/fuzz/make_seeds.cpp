@@ -11,6 +11,8 @@
 #include "tests/support/texture_lumps.h"
 #include "tests/support/wad_builder.h"
 
+using namespace qzedit;
+
 namespace {
 
 void writeText(const std::filesystem::path& path, const std::string& text)

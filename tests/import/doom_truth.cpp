@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+using namespace qzedit;
+
 namespace importtest {
 
 namespace {

@@ -14,6 +14,6 @@ struct PointSectors {
     std::set<int32_t> sectors;
     bool onMapEdge = false;  // the point lies on a one-sided line
 };
-PointSectors sectorsAt(const wad::DoomMap& map, int64_t x, int64_t y);
+PointSectors sectorsAt(const qzedit::wad::DoomMap& map, int64_t x, int64_t y);
 
 }  // namespace importtest

@@ -8,6 +8,8 @@
 #include "engine/world_loader.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 namespace importtest {
 
 void loadIntoEngine(clsMap& map, const std::string& folder)

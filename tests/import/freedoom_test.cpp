@@ -14,6 +14,8 @@
 #include "tests/import/engine_world.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 // MAP01 of Freedoom's freedoom2.wad (Debian's freedoom package): imported whole, compiled, and
 // walked through the engine. Skipped when the package is not installed.
 namespace {

@@ -11,6 +11,8 @@
 #include "tests/support/wad_builder.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 namespace importtest {
 namespace {
 

@@ -11,6 +11,8 @@
 #include "tests/support/wad_builder.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 // A converted map rendered by the engine keeps Doom's left and right: a long room with a red west
 // wall and a green east wall, seen from its south end facing north.
 namespace importtest {

@@ -8,6 +8,8 @@
 #include "tests/support/wad_builder.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 namespace importtest {
 namespace {
 

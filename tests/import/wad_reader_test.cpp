@@ -7,6 +7,8 @@
 #include "editor/import/wad_maps.h"
 #include "tests/support/wad_builder.h"
 
+using namespace qzedit;
+
 namespace importtest {
 namespace {
 

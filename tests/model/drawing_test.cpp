@@ -8,6 +8,8 @@
 #include "tests/support/recording_shell.h"
 #include "tests/support/recording_surface.h"
 
+using namespace qzedit;
+
 namespace {
 
 using qztest::RecordingShell;

@@ -8,6 +8,8 @@
 #include "platform/run_error.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 namespace {
 
 using Segment = std::array<int32_t, 4>;

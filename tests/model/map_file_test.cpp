@@ -9,6 +9,8 @@
 #include "platform/bytes.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 namespace {
 
 int32_t i32At(const std::vector<uint8_t>& b, size_t offset)

@@ -5,6 +5,8 @@
 #include "editor/model/clsMap.h"
 #include "platform/run_error.h"
 
+using namespace qzedit;
+
 namespace {
 
 int errorNumberOf(const std::function<void()>& fn)

@@ -7,11 +7,11 @@
 #include "editor/shell/logic/file_dialogs.h"
 
 // Answers file dialogs from a queue (nothing queued: the user cancels) and keeps every request.
-struct FakeFileDialogs : FileDialogs {
-    std::optional<std::string> showOpen(const FileDialogRequest& request) override { return answer("open", request); }
-    std::optional<std::string> showSave(const FileDialogRequest& request) override { return answer("save", request); }
+struct FakeFileDialogs : qzedit::FileDialogs {
+    std::optional<std::string> showOpen(const qzedit::FileDialogRequest& request) override { return answer("open", request); }
+    std::optional<std::string> showSave(const qzedit::FileDialogRequest& request) override { return answer("save", request); }
 
-    std::optional<std::string> answer(const std::string& kind, const FileDialogRequest& request)
+    std::optional<std::string> answer(const std::string& kind, const qzedit::FileDialogRequest& request)
     {
         requests.push_back({kind, request});
         if (answers.empty()) return std::nullopt;
@@ -22,7 +22,7 @@ struct FakeFileDialogs : FileDialogs {
 
     struct Request {
         std::string kind;
-        FileDialogRequest request;
+        qzedit::FileDialogRequest request;
     };
     std::deque<std::optional<std::string>> answers;
     std::vector<Request> requests;

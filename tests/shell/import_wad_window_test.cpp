@@ -17,6 +17,8 @@
 #include "tests/shell/fake_file_dialogs.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 // File > Import Doom WAD map: the dialog's controls, and the whole command in the main window.
 namespace {
 

@@ -26,6 +26,8 @@
 #include "platform/files.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 namespace {
 
 // The real main window, started in a fresh current directory of its own.

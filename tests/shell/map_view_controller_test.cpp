@@ -6,6 +6,8 @@
 #include "tests/support/recording_surface.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 namespace {
 
 using qztest::RecordingSurface;

@@ -8,6 +8,8 @@
 #include "tests/shell/fake_map_view_port.h"
 #include "tests/support/recording_surface.h"
 
+using namespace qzedit;
+
 namespace {
 
 struct GridFixture : ::testing::Test {

@@ -6,6 +6,8 @@
 #include "platform/qt/line_clip.h"
 #include "platform/qt/qimage_surface.h"
 
+using namespace qzedit;
+
 namespace {
 
 QRgb at(qz::QImageSurface& surface, int x, int y) { return surface.image().pixel(x, y) & 0xFFFFFF; }

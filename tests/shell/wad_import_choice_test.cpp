@@ -6,6 +6,8 @@
 #include "tests/support/wad_builder.h"
 #include "tests/support/test_support.h"
 
+using namespace qzedit;
+
 // The Import Doom WAD map dialog's logic on WADs the test writes: the maps listed, what can be
 // picked, and the import into the map with the world written beside.
 namespace {

@@ -7,7 +7,7 @@
 namespace qztest {
 
 // Keeps what the map object asks of the windows, one line per call.
-class RecordingShell : public MapShell {
+class RecordingShell : public qzedit::MapShell {
 public:
     struct Node {
         std::string parent, key, text;

@@ -9,6 +9,8 @@
 #include "tests/tools/compile_output.h"
 #include "tests/support/run_program.h"
 
+using namespace qzedit;
+
 namespace {
 
 bool isSolid(const Wall& w) { return w.floorHtEnd == w.ceilHtBegin; }

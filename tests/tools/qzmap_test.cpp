@@ -8,6 +8,8 @@
 #include "tests/tools/compile_output.h"
 #include "tests/support/run_program.h"
 
+using namespace qzedit;
+
 namespace {
 
 qztest::ProgramResult qzmap(const std::vector<std::string>& args) { return qztest::runProgram(QZMAP_TOOL, args); }

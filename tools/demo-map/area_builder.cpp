@@ -1,5 +1,7 @@
 #include "tools/demo-map/area_builder.h"
 
+using namespace qzedit;
+
 namespace {
 
 void loadBuffer(clsMap& map, const WallStyle& w)

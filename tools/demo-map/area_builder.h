@@ -40,21 +40,21 @@ WallStyle openingWall(const RoomStyle& front, const RoomStyle& back, int32_t x1,
 
 // Appends one area whose chain holds the walls in the order given. The area takes the room's
 // floor and ceiling.
-void addArea(clsMap& map, const std::string& name, const RoomStyle& room, const std::vector<WallStyle>& walls);
+void addArea(qzedit::clsMap& map, const std::string& name, const RoomStyle& room, const std::vector<WallStyle>& walls);
 
 // A closed square room of solid walls facing inward, starting at (ox, oy) going up the y axis;
 // returns the index of its first wall (the others follow clockwise).
-int32_t addClosedRoom(clsMap& map, const std::string& name, const RoomStyle& room, int16_t ox, int16_t oy,
+int32_t addClosedRoom(qzedit::clsMap& map, const std::string& name, const RoomStyle& room, int16_t ox, int16_t oy,
                       int16_t side);
 
 // A solid column in the room: a regular polygon starting at (ox, oy) with its first side running up
 // the y axis and the column on the left of it.
-void addPillar(clsMap& map, const std::string& name, const RoomStyle& room, int16_t sides, int16_t ox, int16_t oy,
+void addPillar(qzedit::clsMap& map, const std::string& name, const RoomStyle& room, int16_t sides, int16_t ox, int16_t oy,
                int16_t side, int32_t texture);
 
 // A block in the room whose top, at height top with the flat topFlat, can be stepped onto.
-void addRaisedBlock(clsMap& map, const std::string& name, const RoomStyle& room, int32_t top, int32_t topFlat,
+void addRaisedBlock(qzedit::clsMap& map, const std::string& name, const RoomStyle& room, int32_t top, int32_t topFlat,
                     int16_t ox, int16_t oy, int16_t side, int32_t texture);
 
 // Gives an existing wall the heights, textures and flags of style; its end points stay.
-void restyleWall(clsMap& map, int32_t index, const WallStyle& style);
+void restyleWall(qzedit::clsMap& map, int32_t index, const WallStyle& style);

@@ -4,6 +4,8 @@
 
 #include "tools/demo-map/area_builder.h"
 
+using namespace qzedit;
+
 namespace {
 
 namespace wall {

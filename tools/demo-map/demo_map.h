@@ -7,4 +7,4 @@
 // 4 metal, 5 panels, 6 grate, 7 tiles, 8 mossy stone, 9 marble, 10 dark brick, 11 waterfall,
 // 12 carved runes; flats 1 flagstones, 2 wood floor, 3 ceiling tiles, 4 grass, 5 sand, 6 metal plate.
 // The map must be freshly constructed; the viewer starts in the hall, area 0.
-void buildDemoMap(clsMap& map);
+void buildDemoMap(qzedit::clsMap& map);

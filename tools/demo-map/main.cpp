@@ -6,6 +6,8 @@
 #include "platform/run_error.h"
 #include "tools/demo-map/demo_map.h"
 
+using namespace qzedit;
+
 // Writes the demo level as an editable map document. The same program always writes the same bytes.
 int main(int argc, char** argv)
 {

@@ -6,6 +6,8 @@
 #include "tools/qzmap/commands.h"
 #include "tools/qzmap/map_file_blocks.h"
 
+using namespace qzedit;
+
 bool compileCommand(const std::string& inPath, const std::string& outPath, std::ostream& out, std::string& failure)
 {
     // The file is checked the same way for every command, with the same one-line failures.

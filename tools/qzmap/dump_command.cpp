@@ -7,6 +7,8 @@
 #include "tools/qzmap/json_text.h"
 #include "tools/qzmap/map_file_blocks.h"
 
+using namespace qzedit;
+
 namespace {
 
 using Field = std::pair<const char*, std::string>;

@@ -9,6 +9,8 @@
 #include "editor/model/clsMap.h"
 #include "tools/qzmap/commands.h"
 
+using namespace qzedit;
+
 bool listWadMapsCommand(const std::string& wadPath, std::ostream& out, std::string& failure)
 {
     try {

@@ -3,6 +3,8 @@
 #include "tools/qzmap/json_text.h"
 #include "tools/qzmap/map_file_blocks.h"
 
+using namespace qzedit;
+
 bool infoCommand(const std::string& path, std::ostream& out, std::string& failure)
 {
     std::optional<mapfile::MapFileContents> blocks = readMapFileBlocks(path, failure);

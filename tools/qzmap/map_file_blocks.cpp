@@ -3,6 +3,8 @@
 #include "editor/model/map_file_reader.h"
 #include "platform/files.h"
 
+using namespace qzedit;
+
 std::optional<mapfile::MapFileContents> readMapFileBlocks(const std::string& path, std::string& failure)
 {
     if (!qz::fileExists(path)) {

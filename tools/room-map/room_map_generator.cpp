@@ -9,6 +9,8 @@
 
 #include "editor/model/clsMap.h"
 
+using namespace qzedit;
+
 namespace qzgen {
 
 namespace {

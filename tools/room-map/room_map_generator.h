@@ -5,7 +5,9 @@
 // one point, coordinates on a coarse grid and walls with part ranges.
 #include <cstdint>
 
+namespace qzedit {
 class clsMap;
+}
 
 namespace qzgen {
 
@@ -20,6 +22,6 @@ struct RoomMapOptions {
 };
 
 // Appends the walls and areas of such a map to map; the same options give the same map.
-void generateRoomMap(clsMap& map, const RoomMapOptions& options);
+void generateRoomMap(qzedit::clsMap& map, const RoomMapOptions& options);
 
 }  // namespace qzgen

@@ -5,6 +5,8 @@
 #include "platform/message_box.h"
 #include "platform/run_error.h"
 
+namespace qzedit {
+
 namespace {
 
 const char* const kProgramTitle = "Quarzite3D Map Editor";
@@ -38,3 +40,5 @@ bool report(const Outcome& outcome)
     if (!outcome) qz::messageBox(outcome.text, outcome.title, outcome.style);
     return outcome.ok;
 }
+
+}  // namespace qzedit

@@ -2,6 +2,8 @@
 #include <optional>
 #include <string>
 
+namespace qzedit {
+
 // What the commands ask of the common file dialog. Filters are written "text|pattern|text|pattern".
 struct FileDialogRequest {
     std::string filter;
@@ -18,3 +20,5 @@ public:
     virtual std::optional<std::string> showOpen(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> showSave(const FileDialogRequest& request) = 0;
 };
+
+}  // namespace qzedit

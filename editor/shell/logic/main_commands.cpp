@@ -13,6 +13,8 @@
 #include "editor/shell/logic/wad_import_choice.h"
 #include "editor/shell/logic/zoom.h"
 
+namespace qzedit {
+
 MainCommands::MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewController& mapView,
                            ProjectSelection& selection)
     : windows_(windows), dialogs_(dialogs), mapView_(mapView), selection_(selection)
@@ -179,3 +181,5 @@ void MainCommands::setClickMode(int mode)
 {
     if (map_) map_->clickMode = static_cast<int16_t>(mode);
 }
+
+}  // namespace qzedit

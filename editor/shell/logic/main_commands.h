@@ -5,6 +5,8 @@
 
 #include "editor/shell/logic/recent_files.h"
 
+namespace qzedit {
+
 class clsMap;
 class FileDialogs;
 class MapViewController;
@@ -53,3 +55,5 @@ private:
     std::string currentPath_;
     std::map<std::string, std::function<void()>> commands_;
 };
+
+}  // namespace qzedit

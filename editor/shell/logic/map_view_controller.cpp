@@ -7,6 +7,8 @@
 #include "editor/shell/logic/command_guard.h"
 #include "platform/message_box.h"
 
+namespace qzedit {
+
 namespace {
 
 enum ClickMode { kSelect = 0, kScale = 1, kMove = 2, kRotate = 3, kShear = 4 };
@@ -203,3 +205,5 @@ void MapViewController::drop(float x, float y)
     picture_.line(x, y, x + 10, y + 10);
     port_.pictureChanged();
 }
+
+}  // namespace qzedit

@@ -4,6 +4,8 @@
 #include "editor/model/clsMap.h"
 #include "platform/picture_surface.h"
 
+namespace qzedit {
+
 // The scroll bars' ranges, in pixels of view: a position p shows the map with its origin -p pixels
 // from the picture's corner.
 struct ScrollRanges {
@@ -84,3 +86,5 @@ private:
     // How far the mouse has gone since the press of a move drag, in pixels.
     float moveX_ = 0, moveY_ = 0;
 };
+
+}  // namespace qzedit

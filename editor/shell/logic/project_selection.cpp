@@ -5,6 +5,8 @@
 #include "editor/shell/logic/property_grid.h"
 #include "platform/numbers.h"
 
+namespace qzedit {
+
 ProjectSelection::ProjectSelection(PropertyGrid& grid, MapViewController& mapView) : grid_(grid), mapView_(mapView) {}
 
 void ProjectSelection::select(const std::string& key) const
@@ -77,3 +79,5 @@ void ProjectSelection::selGlobal(int32_t n)
     map_->selGlobalNum = n;
     grid_.showProps(PropertyGrid::kGlobal, n);
 }
+
+}  // namespace qzedit

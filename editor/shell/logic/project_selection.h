@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+namespace qzedit {
+
 class clsMap;
 class MapViewController;
 class PropertyGrid;
@@ -34,3 +36,5 @@ private:
     MapViewController& mapView_;
     clsMap* map_ = nullptr;
 };
+
+}  // namespace qzedit

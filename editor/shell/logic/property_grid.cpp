@@ -8,6 +8,8 @@
 #include "platform/codepage.h"
 #include "platform/numbers.h"
 
+namespace qzedit {
+
 namespace {
 
 const char* const kTxType = "Tx Type";
@@ -261,3 +263,5 @@ void PropertyGrid::updateItem()
     (m.*record.store)(m.*record.selected);
     if (redrawMap) redrawMap();
 }
+
+}  // namespace qzedit

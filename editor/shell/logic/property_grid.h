@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace qzedit {
+
 class clsMap;
 
 // The property grid's logic: the rows of the selected record, the value box, OK and X, and the
@@ -68,3 +70,5 @@ private:
     int selStart_ = 0;
     int selLength_ = 0;
 };
+
+}  // namespace qzedit

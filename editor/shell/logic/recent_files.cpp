@@ -4,6 +4,8 @@
 #include "platform/profile.h"
 #include "platform/run_error.h"
 
+namespace qzedit {
+
 namespace {
 
 const char* const kSettingsFile = "mapedit.ini";
@@ -41,3 +43,5 @@ void RecentFiles::save() const
     std::string settings = qz::inCurrentDirectory(kSettingsFile);
     for (int n = 1; n <= kCount; ++n) qz::writeProfileString(kSection, keyOf(n), paths_[n - 1], settings);
 }
+
+}  // namespace qzedit

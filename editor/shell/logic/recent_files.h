@@ -2,6 +2,8 @@
 #include <array>
 #include <string>
 
+namespace qzedit {
+
 // The four most recently used maps, kept in section "init" of mapedit.ini in the current
 // directory (read and written relative to the directory current at that moment).
 class RecentFiles {
@@ -20,3 +22,5 @@ private:
     void save() const;
     std::array<std::string, kCount> paths_;
 };
+
+}  // namespace qzedit

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace qzedit {
+
 class WadImportChoice;
 
 // What the main window's commands ask of the windows around them.
@@ -22,3 +24,5 @@ public:
     // The Import Doom WAD map dialog: lets the user pick a map of the choice's WAD; false when cancelled.
     virtual bool chooseWadMap(WadImportChoice& choice) = 0;
 };
+
+}  // namespace qzedit

@@ -3,6 +3,8 @@
 #include "platform/numbers.h"
 #include "platform/run_error.h"
 
+namespace qzedit {
+
 namespace {
 
 int32_t whole(const std::string& text) { return qz::toLong(qz::val(text)); }
@@ -78,3 +80,5 @@ void SideEditor::selSideDef(int32_t n)
     const LegacySegment& s = segment(n);
     for (int box = 0; box < kBoxCount; ++box) texts_[box] = qz::decimal(s.*kFields[box]);
 }
+
+}  // namespace qzedit

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace qzedit {
+
 // One record of the older segment list that the side editor edits; 32-bit fields in this order.
 struct LegacySegment {
     int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -53,3 +55,5 @@ private:
     int32_t insertY_ = 100;
     int32_t currentSide_ = 0;
 };
+
+}  // namespace qzedit

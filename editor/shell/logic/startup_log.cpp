@@ -2,6 +2,8 @@
 
 #include "platform/files.h"
 
+namespace qzedit {
+
 void StartupLog::open() { out_.open(qz::inCurrentDirectory("MapEdit.log"), std::ios::out | std::ios::trunc); }
 
 void StartupLog::line(const std::string& text)
@@ -13,3 +15,5 @@ void StartupLog::close()
 {
     if (out_.is_open()) out_.close();
 }
+
+}  // namespace qzedit

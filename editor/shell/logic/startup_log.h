@@ -2,6 +2,8 @@
 #include <fstream>
 #include <string>
 
+namespace qzedit {
+
 // MapEdit.log in the current directory: created at start and written line by line while the
 // main window loads, then closed.
 class StartupLog {
@@ -13,3 +15,5 @@ public:
 private:
     std::ofstream out_;
 };
+
+}  // namespace qzedit

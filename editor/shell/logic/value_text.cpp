@@ -2,6 +2,8 @@
 
 #include "platform/numbers.h"
 
+namespace qzedit {
+
 std::string numberText(double value)
 {
     std::string text = qz::numText(value);
@@ -38,3 +40,5 @@ std::string utf8Prefix(std::string_view text, size_t characters)
     }
     return std::string(text.substr(0, end));
 }
+
+}  // namespace qzedit

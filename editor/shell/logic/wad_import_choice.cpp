@@ -8,6 +8,8 @@
 #include "editor/model/clsMap.h"
 #include "platform/message_box.h"
 
+namespace qzedit {
+
 namespace {
 
 Outcome importFailure(const std::string& text) { return Outcome::failure(text, "Import Error", qz::kMsgCritical); }
@@ -69,3 +71,5 @@ Outcome WadImportChoice::importInto(clsMap& map, const std::string& worldDir, st
     }
     return {};
 }
+
+}  // namespace qzedit

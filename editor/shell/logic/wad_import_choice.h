@@ -7,6 +7,8 @@
 #include "editor/import/wad_maps.h"
 #include "editor/model/outcome.h"
 
+namespace qzedit {
+
 class clsMap;
 
 // The Import Doom WAD map dialog without its window: the maps of the chosen WAD, the one picked,
@@ -39,3 +41,5 @@ private:
     std::vector<wad::MapEntry> maps_;
     int selected_ = -1;
 };
+
+}  // namespace qzedit

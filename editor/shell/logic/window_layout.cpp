@@ -4,6 +4,8 @@
 
 #include "platform/numbers.h"
 
+namespace qzedit {
+
 namespace {
 
 // A window shrunk below its frame must not give negative sizes to its controls.
@@ -65,3 +67,5 @@ PropertyGridLayout propertyGridLayout(int32_t w, int32_t h)
 }
 
 TwipRect toolListLayout(int32_t w, int32_t h) { return {0, 0, atLeastZero(w - 100), atLeastZero(h - 500)}; }
+
+}  // namespace qzedit

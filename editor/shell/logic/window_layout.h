@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace qzedit {
+
 // Window sizes and positions in twips, as the editor's layout is given; 15 twips are a pixel.
 inline constexpr int kTwipsPerPixel = 15;
 
@@ -49,3 +51,5 @@ PropertyGridLayout propertyGridLayout(int32_t w, int32_t h);
 
 // The project tree and the drag-and-drop list fill their windows the same way.
 TwipRect toolListLayout(int32_t w, int32_t h);
+
+}  // namespace qzedit

@@ -4,6 +4,8 @@
 
 #include "platform/numbers.h"
 
+namespace qzedit {
+
 int16_t zoomedIn(int16_t magnification)
 {
     int16_t half = qz::toInteger(magnification / 2.0);
@@ -15,3 +17,5 @@ int16_t zoomedOut(int16_t magnification)
     int32_t twice = int32_t {magnification} * 2;
     return static_cast<int16_t>(std::clamp<int32_t>(twice, kMinMagnification, kMaxMagnification));
 }
+
+}  // namespace qzedit
