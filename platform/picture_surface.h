@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+namespace qz {
+
 // A picture box as the map drawing uses it: draw mode, draw width and fore colour as state,
 // lines, filled boxes and points in surface units (pixels of the map view).
 class PictureSurface {
@@ -28,3 +30,5 @@ public:
 
 // RGB packed as red + 256 * green + 65536 * blue.
 constexpr int32_t rgb(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
+
+}  // namespace qz

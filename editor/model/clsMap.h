@@ -11,6 +11,9 @@
 
 namespace qzedit {
 
+using qz::PictureSurface;
+using qz::rgb;
+
 // The map being edited: tables of walls, areas, viewpoints and globals, the viewer start, the
 // selection, the insertion point and the view transform. Records are read and written through the
 // public buffer fields with getWall/setWall, getArea/setArea and getGlobal/setGlobal.

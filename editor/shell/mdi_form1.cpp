@@ -13,8 +13,8 @@
 #include "editor/shell/frm_import_wad.h"
 #include "editor/shell/frm_map.h"
 #include "editor/shell/frm_project.h"
-#include "editor/shell/frm_properties.h"
-#include "editor/shell/frm_props.h"
+#include "editor/shell/property_grid_window.h"
+#include "editor/shell/side_editor_window.h"
 #include "editor/shell/frm_select.h"
 #include "editor/shell/frm_splash.h"
 #include "editor/shell/help_window.h"
@@ -68,7 +68,7 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
 
     log.line("Loading INI");
     map_view_ = new frmMap;
-    properties_ = new frmProperties;
+    properties_ = new PropertyGridWindow;
     selection_ = std::make_unique<ProjectSelection>(properties_->grid(), map_view_->controller());
     ShellWindows& windows = *this;
     commands_ = std::make_unique<MainCommands>(windows, dialogs ? *dialogs : *ownDialogs_, map_view_->controller(),
@@ -91,7 +91,7 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
     addChild(select_);
     dragDrop_ = new frmDragDrop;
     addChild(dragDrop_);
-    sideEditor_ = new frmProps(this);
+    sideEditor_ = new SideEditorWindow(this);
     log.line("Finished forms");
 
     project_->setSelection(selection_.get());

@@ -20,8 +20,8 @@ class StartupLog;
 class frmDragDrop;
 class frmMap;
 class frmProject;
-class frmProperties;
-class frmProps;
+class PropertyGridWindow;
+class SideEditorWindow;
 class frmSelect;
 
 // The main window (caption "Quarzite3D Map Editor"): an MDI frame with the menus, the toolbar and
@@ -80,10 +80,10 @@ private:
     QLabel* statusPanel1_;
     frmMap* map_view_ = nullptr;
     frmProject* project_ = nullptr;
-    frmProperties* properties_ = nullptr;
+    PropertyGridWindow* properties_ = nullptr;
     frmSelect* select_ = nullptr;
     frmDragDrop* dragDrop_ = nullptr;
-    frmProps* sideEditor_ = nullptr;
+    SideEditorWindow* sideEditor_ = nullptr;
     HelpWindow* help_ = nullptr;
     std::unique_ptr<ProjectSelection> selection_;
     std::unique_ptr<MainCommands> commands_;

@@ -89,21 +89,21 @@ TEST(ShellLogic, SideEditorBoxesAndInsertionPoint)
     int redraws = 0;
     editor.redrawMap = [&] { ++redraws; };
     EXPECT_EQ(editor.text(SideEditor::kX2), "1000");
-    editor.cmdIP1_Click();
+    editor.takeInsertionPointAsStart();
     EXPECT_EQ(editor.text(SideEditor::kX1), "100");
     editor.setText(SideEditor::kX2, "250.5");
     editor.setText(SideEditor::kY2, "-7");
-    editor.toIP2_Click();
+    editor.moveInsertionPointToEnd();
     EXPECT_EQ(editor.insertX(), 250);
     EXPECT_EQ(editor.insertY(), -7);
     editor.setText(SideEditor::kBackCeilTx, "9");
-    editor.cmdSet_Click();
+    editor.setPropertiesOfCurrentSide();
     EXPECT_EQ(editor.segment(0).x2, 250);
     EXPECT_EQ(editor.segment(0).txrBCeil, 9);
     EXPECT_EQ(redraws, 2);
 
     editor.setText(SideEditor::kH1, "1e12");
-    EXPECT_THROW(editor.cmdSet_Click(), qz::RunError);
+    EXPECT_THROW(editor.setPropertiesOfCurrentSide(), qz::RunError);
     EXPECT_EQ(editor.segment(0).x2, 250) << "a box that overflows stores nothing";
     SideEditor other;
     other.selSideDef(0);

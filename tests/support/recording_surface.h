@@ -7,7 +7,7 @@
 namespace qztest {
 
 // A picture surface that keeps every drawing call with the pen state it was made in.
-class RecordingSurface : public PictureSurface {
+class RecordingSurface : public qz::PictureSurface {
 public:
     enum class Kind { Line, Box, Point };
     struct Op {

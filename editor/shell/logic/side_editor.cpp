@@ -38,26 +38,26 @@ const LegacySegment& SideEditor::segment(int32_t n) const
     return segments_[n];
 }
 
-void SideEditor::cmdIP1_Click()
+void SideEditor::takeInsertionPointAsStart()
 {
     texts_[kX1] = qz::decimal(insertX_);
     texts_[kY1] = qz::decimal(insertY_);
 }
 
-void SideEditor::IP2_Click()
+void SideEditor::takeInsertionPointAsEnd()
 {
     texts_[kX2] = qz::decimal(insertX_);
     texts_[kY2] = qz::decimal(insertY_);
 }
 
-void SideEditor::toIP1_Click()
+void SideEditor::moveInsertionPointToStart()
 {
     insertX_ = whole(texts_[kX1]);
     insertY_ = whole(texts_[kY1]);
     if (redrawMap) redrawMap();
 }
 
-void SideEditor::toIP2_Click()
+void SideEditor::moveInsertionPointToEnd()
 {
     insertX_ = whole(texts_[kX2]);
     insertY_ = whole(texts_[kY2]);

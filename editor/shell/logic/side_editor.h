@@ -33,13 +33,13 @@ public:
     void setText(Box box, const std::string& text) { texts_[box] = text; }
 
     // "<": the start or end point boxes from the editor's insertion point.
-    void cmdIP1_Click();
-    void IP2_Click();
+    void takeInsertionPointAsStart();
+    void takeInsertionPointAsEnd();
     // "> IP": the editor's insertion point from the start or end point boxes.
-    void toIP1_Click();
-    void toIP2_Click();
+    void moveInsertionPointToStart();
+    void moveInsertionPointToEnd();
     // "Set Properties".
-    void cmdSet_Click() { updateSideDef(currentSide_); }
+    void setPropertiesOfCurrentSide() { updateSideDef(currentSide_); }
 
     void updateSideDef(int32_t n);
     void selSideDef(int32_t n);

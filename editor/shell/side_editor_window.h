@@ -8,11 +8,12 @@ class QLineEdit;
 
 namespace qzedit {
 
-// The side editor (caption "Properties"): text boxes for one record of the older segment list.
-class frmProps : public QWidget {
+// The side editor `frmProps` (caption "Properties"): text boxes for one record of the older segment
+// list. Not to be confused with the property grid window, which bears the same caption.
+class SideEditorWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit frmProps(QWidget* parent = nullptr);
+    explicit SideEditorWindow(QWidget* parent = nullptr);
 
     SideEditor& editor() { return editor_; }
 

@@ -10,12 +10,12 @@ class QTableWidget;
 
 namespace qzedit {
 
-// The property grid window (caption "Properties"): shows the grid logic's rows and passes clicks,
-// typing, OK (Enter) and X (Esc) to it.
-class frmProperties : public QWidget {
+// The property grid window `frmProperties` (caption "Properties"): shows the grid logic's rows and
+// passes clicks, typing, OK (Enter) and X (Esc) to it. The side editor bears the same caption.
+class PropertyGridWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit frmProperties(QWidget* parent = nullptr);
+    explicit PropertyGridWindow(QWidget* parent = nullptr);
 
     PropertyGrid& grid() { return grid_; }
     void focusValueBox();

@@ -1,4 +1,4 @@
-#include "editor/shell/frm_props.h"
+#include "editor/shell/side_editor_window.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -14,7 +14,7 @@
 
 namespace qzedit {
 
-frmProps::frmProps(QWidget* parent) : QWidget(parent, Qt::Tool)
+SideEditorWindow::SideEditorWindow(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName("frmProps");
     setWindowTitle("Properties");
@@ -41,13 +41,13 @@ frmProps::frmProps(QWidget* parent) : QWidget(parent, Qt::Tool)
     points->addWidget(new QLabel("(x1,y1):"), 0, 0);
     points->addWidget(boxes_[SideEditor::kX1], 0, 1);
     points->addWidget(boxes_[SideEditor::kY1], 0, 2);
-    points->addWidget(button("cmdIP1", "<", toIP, &SideEditor::cmdIP1_Click), 0, 3);
-    points->addWidget(button("toIP1", "> IP", toIP, &SideEditor::toIP1_Click), 0, 4);
+    points->addWidget(button("cmdIP1", "<", toIP, &SideEditor::takeInsertionPointAsStart), 0, 3);
+    points->addWidget(button("toIP1", "> IP", toIP, &SideEditor::moveInsertionPointToStart), 0, 4);
     points->addWidget(new QLabel("(x2,y2):"), 1, 0);
     points->addWidget(boxes_[SideEditor::kX2], 1, 1);
     points->addWidget(boxes_[SideEditor::kY2], 1, 2);
-    points->addWidget(button("IP2", "<", toIP, &SideEditor::IP2_Click), 1, 3);
-    points->addWidget(button("toIP2", "> IP", toIP, &SideEditor::toIP2_Click), 1, 4);
+    points->addWidget(button("IP2", "<", toIP, &SideEditor::takeInsertionPointAsEnd), 1, 3);
+    points->addWidget(button("toIP2", "> IP", toIP, &SideEditor::moveInsertionPointToEnd), 1, 4);
     points->addWidget(new QLabel("Length"), 2, 0);
     points->addWidget(boxes_[SideEditor::kLength], 2, 1);
 
@@ -79,17 +79,17 @@ frmProps::frmProps(QWidget* parent) : QWidget(parent, Qt::Tool)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(points);
     layout->addLayout(groups);
-    layout->addWidget(button("cmdSet", "Set Properties", nullptr, &SideEditor::cmdSet_Click), 0, Qt::AlignRight);
+    layout->addWidget(button("cmdSet", "Set Properties", nullptr, &SideEditor::setPropertiesOfCurrentSide), 0, Qt::AlignRight);
     refresh();
 }
 
-void frmProps::run(void (SideEditor::*action)())
+void SideEditorWindow::run(void (SideEditor::*action)())
 {
     runGuarded([&] { (editor_.*action)(); });
     refresh();
 }
 
-void frmProps::refresh()
+void SideEditorWindow::refresh()
 {
     for (int box = 0; box < SideEditor::kBoxCount; ++box) {
         QString text = QString::fromStdString(editor_.text(static_cast<SideEditor::Box>(box)));

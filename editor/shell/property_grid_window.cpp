@@ -1,4 +1,4 @@
-#include "editor/shell/frm_properties.h"
+#include "editor/shell/property_grid_window.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -26,7 +26,7 @@ QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-frmProperties::frmProperties(QWidget* parent)
+PropertyGridWindow::PropertyGridWindow(QWidget* parent)
     : QWidget(parent),
       lblSelType_(new QLabel(this)),
       grdProps_(new QTableWidget(0, 3, this)),
@@ -64,27 +64,27 @@ frmProperties::frmProperties(QWidget* parent)
     connect(txtValue_, &QComboBox::editTextChanged, this, [this](const QString& text) {
         if (!refreshing_) grid_.setValueText(text.toStdString());
     });
-    connect(cmdOK_, &QPushButton::clicked, this, &frmProperties::pressOK);
-    connect(txtValue_->lineEdit(), &QLineEdit::returnPressed, this, &frmProperties::pressOK);
+    connect(cmdOK_, &QPushButton::clicked, this, &PropertyGridWindow::pressOK);
+    connect(txtValue_->lineEdit(), &QLineEdit::returnPressed, this, &PropertyGridWindow::pressOK);
     grdProps_->installEventFilter(this);
-    connect(cmdCancel_, &QPushButton::clicked, this, &frmProperties::pressCancel);
+    connect(cmdCancel_, &QPushButton::clicked, this, &PropertyGridWindow::pressCancel);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, &frmProperties::pressCancel);
+    connect(escape, &QShortcut::activated, this, &PropertyGridWindow::pressCancel);
     refresh();
 }
 
-void frmProperties::pressOK()
+void PropertyGridWindow::pressOK()
 {
     runGuarded([this] { grid_.ok(); });
 }
 
-void frmProperties::pressCancel()
+void PropertyGridWindow::pressCancel()
 {
     runGuarded([this] { grid_.cancel(); });
 }
 
-bool frmProperties::eventFilter(QObject* watched, QEvent* event)
+bool PropertyGridWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == grdProps_ && event->type() == QEvent::KeyPress) {
         int key = static_cast<QKeyEvent*>(event)->key();
@@ -96,13 +96,13 @@ bool frmProperties::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmProperties::focusValueBox()
+void PropertyGridWindow::focusValueBox()
 {
     txtValue_->setFocus();
     txtValue_->lineEdit()->setSelection(grid_.selectionStart(), grid_.selectionLength());
 }
 
-void frmProperties::refresh()
+void PropertyGridWindow::refresh()
 {
     refreshing_ = true;
     lblSelType_->setText(qs(grid_.selTypeLabel()));
@@ -136,7 +136,7 @@ void frmProperties::refresh()
     refreshing_ = false;
 }
 
-void frmProperties::resizeEvent(QResizeEvent*)
+void PropertyGridWindow::resizeEvent(QResizeEvent*)
 {
     QSize frame = frameSizeOf(this);
     PropertyGridLayout l = propertyGridLayout(pixelsToTwips(frame.width()), pixelsToTwips(frame.height()));
