@@ -24,11 +24,14 @@ bool MapDocument::change(const std::string& name, const std::function<void()>& w
     return true;
 }
 
-void MapDocument::replace(const std::string& name, const std::function<void()>& work, const std::string& path)
+bool MapDocument::replace(const std::string& name, const std::function<bool()>& work, const std::string& path)
 {
     adoptOutsideChanges();
     try {
-        work();
+        if (!work()) {
+            snapshot_.apply(map_, snapshot_.takeChanges(map_), false);
+            return false;
+        }
     } catch (...) {
         snapshot_.apply(map_, snapshot_.takeChanges(map_), false);
         throw;
@@ -39,6 +42,7 @@ void MapDocument::replace(const std::string& name, const std::function<void()>& 
     savedState_ = state;
     record(Step {name, snapshot_.takeChanges(map_), state, true, before, {path_, savedState_}});
     notify(EventKind::Changed, name);
+    return true;
 }
 
 std::string MapDocument::undoName() const { return canUndo() ? steps_[done_ - 1].name : std::string(); }
@@ -104,6 +108,14 @@ void MapDocument::notify(EventKind kind, const std::string& name)
 {
     const Event event {kind, name};
     for (const Listener& listener : listeners_) listener(event);
+}
+
+void applyChange(MapDocument* document, const std::string& name, const std::function<void()>& work)
+{
+    if (document)
+        document->change(name, work);
+    else
+        work();
 }
 
 }  // namespace qzedit

@@ -28,12 +28,14 @@ public:
 
     explicit MapDocument(clsMap& map);
 
+    clsMap& map() { return map_; }
+
     // Runs work as one change. False when it changed nothing (no step is kept, nobody is told).
     bool change(const std::string& name, const std::function<void()>& work);
     // A change that puts another map in place (Open, New, an import): afterwards the document
     // belongs to path and is unmodified. Undo brings back the map, the path and the modified state
-    // from before.
-    void replace(const std::string& name, const std::function<void()>& work, const std::string& path);
+    // from before. Work that returns false has changed nothing (a refused file): no step is kept.
+    bool replace(const std::string& name, const std::function<bool()>& work, const std::string& path);
 
     bool canUndo() const { return done_ > 0; }
     bool canRedo() const { return done_ < steps_.size(); }
@@ -84,5 +86,9 @@ private:
     std::string path_;
     std::vector<Listener> listeners_;
 };
+
+// Runs work as a change of the document when there is one, else on the map alone (a window's logic
+// tried without a document).
+void applyChange(MapDocument* document, const std::string& name, const std::function<void()>& work);
 
 }  // namespace qzedit

@@ -108,10 +108,13 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
     map_ = std::make_unique<clsMap>();
     MapShell& shell = *this;
     map_->setShell(&shell);
+    document_ = std::make_unique<MapDocument>(*map_);
     map_view_->setMap(map_.get());
+    map_view_->controller().setDocument(document_.get());
     properties_->grid().setMap(map_.get());
+    properties_->grid().setDocument(document_.get());
     selection_->setMap(map_.get());
-    commands_->setMap(map_.get());
+    commands_->setDocument(document_.get());
 
     for (QWidget* form : std::initializer_list<QWidget*>{map_view_, project_, properties_}) form->parentWidget()->show();
 

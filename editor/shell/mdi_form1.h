@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "editor/document/map_document.h"
 #include "editor/model/map_shell.h"
 #include "editor/shell/logic/main_commands.h"
 #include "editor/shell/logic/project_selection.h"
@@ -36,6 +37,7 @@ public:
     ~MDIForm1() override;
 
     clsMap& map() { return *map_; }
+    MapDocument& document() { return *document_; }
     MainCommands& commands() { return *commands_; }
     // Arranges the child windows for the main window's present size.
     void arrangeWindows();
@@ -88,6 +90,7 @@ private:
     std::unique_ptr<ProjectSelection> selection_;
     std::unique_ptr<MainCommands> commands_;
     std::unique_ptr<clsMap> map_;
+    std::unique_ptr<MapDocument> document_;
 };
 
 }  // namespace qzedit

@@ -150,7 +150,7 @@ TEST_F(Document, ReplacingTheMapIsUndoneWithItsPathAndModifiedState)
     const std::vector<uint8_t> edited = fileBytes();
     ASSERT_TRUE(document.modified());
 
-    document.replace("Open Map", [&] { map.clearMap(); addRoom(500, 500, 30); }, "/maps/b.map");
+    ASSERT_TRUE(document.replace("Open Map", [&] { map.clearMap(); addRoom(500, 500, 30); return true; }, "/maps/b.map"));
     EXPECT_EQ(document.path(), "/maps/b.map");
     EXPECT_FALSE(document.modified());
     EXPECT_EQ(document.undoName(), "Open Map");
@@ -166,6 +166,18 @@ TEST_F(Document, ReplacingTheMapIsUndoneWithItsPathAndModifiedState)
     EXPECT_EQ(map.wallRecord(0).x1, 500);
 }
 
+TEST_F(Document, ARefusedReplacementKeepsTheMapThePathAndTheHistory)
+{
+    document.change("Set Viewer", [&] { map.vx = 10; });
+    document.markSaved("/maps/a.map");
+    const std::vector<uint8_t> before = fileBytes();
+    EXPECT_FALSE(document.replace("Open Map", [&] { map.vx = 99; return false; }, "/maps/broken.map"));
+    EXPECT_EQ(fileBytes(), before);
+    EXPECT_EQ(document.path(), "/maps/a.map");
+    EXPECT_EQ(document.undoName(), "Set Viewer");
+    EXPECT_FALSE(document.modified());
+}
+
 TEST_F(Document, ListenersHearEveryChangeUndoAndRedoByName)
 {
     std::vector<std::string> heard;
@@ -176,7 +188,7 @@ TEST_F(Document, ListenersHearEveryChangeUndoAndRedoByName)
     document.change("Set Viewer", [&] { map.vx = 10; });
     document.undo();
     document.redo();
-    document.replace("New Map", [&] { map.clearMap(); }, "");
+    document.replace("New Map", [&] { map.clearMap(); return true; }, "");
     EXPECT_EQ(heard, (std::vector<std::string> {"changed Set Viewer", "undone Set Viewer", "redone Set Viewer",
                                                 "changed New Map"}));
 }

@@ -608,4 +608,42 @@ TEST_F(MainWindowFixture, MoveDragsCarryTheAreaExactlyAsFarAsTheMouseWent)
     EXPECT_EQ(wallEnds(2), std::vector<int32_t>({400, 200, 300, 200}));
 }
 
+TEST_F(MainWindowFixture, OpenGridEditsAndDragsAreNamedChangesThatUndoToTheSameFile)
+{
+    showActive();
+    const std::string room = writeRoomMap("room.map");
+    const std::vector<uint8_t> opened = qztest::readBytes(room);
+    dialogs.answers = {room};
+    trigger("itmOpenMap");
+    MapDocument& document = form->document();
+    EXPECT_EQ(document.undoName(), "Open Map");
+    EXPECT_FALSE(document.modified());
+
+    form->selectWall(1);
+    clickGridRow(1);
+    control<QComboBox>("txt_Value")->setEditText("33");
+    control<QPushButton>("cmd_PropOK")->click();
+    EXPECT_EQ(document.undoName(), "Edit Wall");
+    EXPECT_TRUE(document.modified());
+
+    clickNode(1, "Area0");
+    trigger("move");
+    auto* picture = control<PictureBox>("Picture1");
+    QTest::mousePress(picture, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseMove(picture, QPoint(9, 5));
+    QTest::mouseRelease(picture, Qt::LeftButton, Qt::NoModifier, QPoint(9, 5));
+    EXPECT_EQ(document.undoName(), "Move Area");
+
+    document.undo();
+    document.undo();
+    EXPECT_FALSE(document.modified());
+    const std::string saved = dir.file("saved.map");
+    ASSERT_TRUE(form->map().WriteNewMPB(saved, false));
+    EXPECT_EQ(qztest::readBytes(saved), opened);
+
+    document.undo();
+    EXPECT_EQ(form->map().numWalls, 0) << "undoing the open brings back the empty map";
+    EXPECT_EQ(form->commands().currentMapPath(), "");
+}
+
 }  // namespace

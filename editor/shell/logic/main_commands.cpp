@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "editor/document/map_document.h"
 #include "editor/model/clsMap.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -47,6 +48,18 @@ MainCommands::MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewC
     both({"itmAbout"}, [this] { windows_.showAbout(); });
 }
 
+void MainCommands::setDocument(MapDocument* document)
+{
+    document_ = document;
+    map_ = document ? &document->map() : nullptr;
+}
+
+const std::string& MainCommands::currentMapPath() const
+{
+    static const std::string none;
+    return document_ ? document_->path() : none;
+}
+
 bool MainCommands::run(const std::string& name)
 {
     auto found = commands_.find(name);
@@ -57,11 +70,10 @@ bool MainCommands::run(const std::string& name)
 
 void MainCommands::newMap()
 {
-    if (!map_) return;
-    map_->clearMap();
-    selection_.clearSelection();
+    if (!document_) return;
     // A new map has no file yet: Save must ask for a name rather than overwrite the last one.
-    currentPath_.clear();
+    document_->replace("New Map", [this] { map_->clearMap(); return true; }, "");
+    selection_.clearSelection();
     map_->listLines();
     windows_.showMapView();
     mapView_.redraw();
@@ -81,11 +93,12 @@ std::string fullPath(const std::string& path)
 
 bool MainCommands::loadMap(const std::string& path)
 {
-    if (!map_) return false;
+    if (!document_) return false;
     // A refused file (missing or damaged) is reported and leaves the map as it was.
-    if (!report(map_->ReadNewMPB(path))) return false;
+    Outcome read;
+    document_->replace("Open Map", [&] { return (read = map_->ReadNewMPB(path)).ok; }, fullPath(path));
+    if (!report(read)) return false;
     selection_.clearSelection();
-    currentPath_ = fullPath(path);
     map_->polishNextSeg();
     map_->listLines();
     mapView_.redraw();
@@ -96,7 +109,7 @@ void MainCommands::openMapFile(const std::string& path)
 {
     runGuarded([&] {
         if (loadMap(path)) {
-            recent_.add(currentPath_);
+            recent_.add(document_->path());
             windows_.recentFilesChanged();
         }
     });
@@ -108,7 +121,7 @@ void MainCommands::openMap()
         dialogs_.showOpen({kOpenFilter, "", FileDialogs::kHideReadOnly});
     if (!chosen) return;
     if (!chosen->empty() && loadMap(*chosen)) {
-        recent_.add(currentPath_);
+        recent_.add(document_->path());
         windows_.recentFilesChanged();
     }
     windows_.takeFocus();
@@ -116,8 +129,9 @@ void MainCommands::openMap()
 
 void MainCommands::saveMap()
 {
-    if (currentPath_.size() > 1) {
-        if (map_) report(map_->WriteNewMPB(currentPath_, false));
+    if (document_ && document_->path().size() > 1) {
+        const std::string path = document_->path();
+        if (report(map_->WriteNewMPB(path, false))) document_->markSaved(path);
         return;
     }
     saveAs();
@@ -127,11 +141,11 @@ void MainCommands::saveAs()
 {
     std::optional<std::string> chosen =
         dialogs_.showSave({kSaveFilter, kDefaultMapName, FileDialogs::kHideReadOnly});
-    if (!chosen || chosen->empty() || !map_) return;
+    if (!chosen || chosen->empty() || !document_) return;
     // Only a file that was written becomes the map's file and a recent entry.
     if (!report(map_->WriteNewMPB(*chosen, false))) return;
-    currentPath_ = fullPath(*chosen);
-    recent_.add(currentPath_);
+    document_->markSaved(fullPath(*chosen));
+    recent_.add(document_->path());
     windows_.recentFilesChanged();
 }
 
@@ -144,16 +158,17 @@ void MainCommands::openRecent(int n)
 void MainCommands::importWad()
 {
     std::optional<std::string> chosen = dialogs_.showOpen({kWadFilter, "", FileDialogs::kHideReadOnly});
-    if (!chosen || chosen->empty() || !map_) return;
+    if (!chosen || chosen->empty() || !document_) return;
     WadImportChoice choice;
     if (!report(choice.load(*chosen)) || !windows_.chooseWadMap(choice)) return;
     // The map's textures, compiled map and headers go in a folder of its name in the current
     // directory, where the editor keeps its other files.
     const std::string worldDir = qz::inCurrentDirectory(choice.selectedName());
     std::string text;
-    if (!report(choice.importInto(*map_, worldDir, text))) return;
     // The imported map has no file of its own yet: Save asks for a name.
-    currentPath_.clear();
+    Outcome imported;
+    document_->replace("Import Doom WAD Map", [&] { return (imported = choice.importInto(*map_, worldDir, text)).ok; }, "");
+    if (!report(imported)) return;
     map_->polishNextSeg();
     map_->listLines();
     windows_.showMapView();

@@ -8,6 +8,7 @@
 namespace qzedit {
 
 class clsMap;
+class MapDocument;
 class FileDialogs;
 class MapViewController;
 class ProjectSelection;
@@ -25,9 +26,11 @@ public:
 
     MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewController& mapView, ProjectSelection& selection);
 
-    void setMap(clsMap* map) { map_ = map; }
+    // The document comes after the windows (start-up creates the map last).
+    void setDocument(MapDocument* document);
     RecentFiles& recentFiles() { return recent_; }
-    const std::string& currentMapPath() const { return currentPath_; }
+    // The file of the map, "" for one that has none yet.
+    const std::string& currentMapPath() const;
 
     // Runs the command of that menu item name or toolbar key; false when there is none.
     bool run(const std::string& name);
@@ -50,9 +53,9 @@ private:
     FileDialogs& dialogs_;
     MapViewController& mapView_;
     ProjectSelection& selection_;
+    MapDocument* document_ = nullptr;
     clsMap* map_ = nullptr;
     RecentFiles recent_;
-    std::string currentPath_;
     std::map<std::string, std::function<void()>> commands_;
 };
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "editor/document/map_document.h"
 #include "editor/shell/logic/command_guard.h"
 #include "platform/message_box.h"
 
@@ -167,13 +168,13 @@ void MapViewController::mouseUp(int button, float, float)
     Drag finished = drag_;
     drag_ = Drag::None;
     if (finished == Drag::Scale) {
-        map_->scaleArea(map_->selAreaNum, fx_, fy_);
+        applyChange(document_, "Scale Area", [&] { map_->scaleArea(map_->selAreaNum, fx_, fy_); });
     } else {
         // The area goes as far as the mouse went: one pixel of the view is the magnification in
         // map units, so it lands where the rubber band was let go.
         float dx = moveX_ * map_->magX;
         float dy = moveY_ * map_->magY;
-        map_->moveArea(map_->selAreaNum, dx, dy);
+        applyChange(document_, "Move Area", [&] { map_->moveArea(map_->selAreaNum, dx, dy); });
     }
     redraw();
 }

@@ -6,6 +6,8 @@
 
 namespace qzedit {
 
+class MapDocument;
+
 // The scroll bars' ranges, in pixels of view: a position p shows the map with its origin -p pixels
 // from the picture's corner.
 struct ScrollRanges {
@@ -45,6 +47,8 @@ public:
 
     // The map object comes after the window (start-up creates it last); until then nothing is drawn.
     void setMap(clsMap* map);
+    // Scale and move drags go through the document as named changes once there is one.
+    void setDocument(MapDocument* document) { document_ = document; }
 
     // Sets the scroll ranges for the map, then redraws at the scroll bars' positions.
     void redraw();
@@ -77,6 +81,7 @@ private:
     PictureSurface& picture_;
     MapViewPort& port_;
     clsMap* map_ = nullptr;
+    MapDocument* document_ = nullptr;
     bool flashOn_ = false;
     Drag drag_ = Drag::None;
     float fx_ = 0, fy_ = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <variant>
 
+#include "editor/document/map_document.h"
 #include "editor/model/clsMap.h"
 #include "editor/shell/logic/value_text.h"
 #include "platform/codepage.h"
@@ -43,6 +44,7 @@ struct RecordRows {
     void (clsMap::*fetch)(int32_t) = nullptr;
     void (clsMap::*store)(int32_t) = nullptr;
     int32_t clsMap::*selected = nullptr;
+    const char* changeName = "";  // as undo names it
 };
 
 using W = WriteBack;
@@ -65,7 +67,7 @@ const RecordRows& recordRows(int selType)
         {12, "End Floor(h2)", &clsMap::floorHtEnd, W::kWhole},
         {13, "Begin Ceil(h3)", &clsMap::ceilHtBegin, W::kWhole},
         {14, "End Ceil(h4)", &clsMap::ceilHtEnd, W::kWhole},
-    }, &clsMap::getWall, &clsMap::setWall, &clsMap::selWallNum};
+    }, &clsMap::getWall, &clsMap::setWall, &clsMap::selWallNum, "Edit Wall"};
     static const RecordRows area {{
         {1, "Floor beg", &clsMap::areaFloorHtBegin, W::kWhole},
         {2, "Floor end", &clsMap::areaFloorHtEnd, W::kWhole},
@@ -73,18 +75,18 @@ const RecordRows& recordRows(int selType)
         {4, "Ceil end", &clsMap::areaCeilHtEnd, W::kWhole},
         {5, "Flags", &clsMap::areaFLAGS, W::kWhole},
         {6, "Name", &clsMap::areaName, W::kText},
-    }, &clsMap::getArea, &clsMap::setArea, &clsMap::selAreaNum};
+    }, &clsMap::getArea, &clsMap::setArea, &clsMap::selAreaNum, "Edit Area"};
     static const RecordRows viewpoint {{
         {1, "x", &clsMap::vx, W::kNumber},
         {2, "y", &clsMap::vy, W::kNumber},
         {3, "z", &clsMap::vz, W::kWhole},
         {4, "d", &clsMap::vd, W::kWhole16},
-    }};
+    }, nullptr, nullptr, nullptr, "Edit Viewer Start"};
     static const RecordRows global {{
         {1, "ID", &clsMap::globalID, W::kDisplayOnly},
         {2, "Name", &clsMap::globalName, W::kText},
         {3, "Value", &clsMap::globalValue, W::kNumber},
-    }, &clsMap::getGlobal, &clsMap::setGlobal, &clsMap::selGlobalNum};
+    }, &clsMap::getGlobal, &clsMap::setGlobal, &clsMap::selGlobalNum, "Edit Global"};
     static const RecordRows nothing;
     switch (selType) {
     case PropertyGrid::kWall: return wall;
@@ -256,12 +258,13 @@ void PropertyGrid::updateItem()
     const RecordRows& record = recordRows(selType_);
     if (record.fields.empty() || rows_.size() != record.fields.size() + 1) return;
     if (record.selected && m.*record.selected < 0) return;
-    // The buffer is loaded from the record first, so fields the grid does not show keep their values.
-    if (record.fetch) (m.*record.fetch)(m.*record.selected);
-    for (const GridField& g : record.fields) storeCell(m, g, cell(g.row));
-    if (!record.store) return;
-    (m.*record.store)(m.*record.selected);
-    if (redrawMap) redrawMap();
+    applyChange(document_, record.changeName, [&] {
+        // The buffer is loaded from the record first, so fields the grid does not show keep their values.
+        if (record.fetch) (m.*record.fetch)(m.*record.selected);
+        for (const GridField& g : record.fields) storeCell(m, g, cell(g.row));
+        if (record.store) (m.*record.store)(m.*record.selected);
+    });
+    if (record.store && redrawMap) redrawMap();
 }
 
 }  // namespace qzedit

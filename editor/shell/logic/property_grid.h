@@ -7,6 +7,7 @@
 namespace qzedit {
 
 class clsMap;
+class MapDocument;
 
 // The property grid's logic: the rows of the selected record, the value box, OK and X, and the
 // write-back into the map. Row 0 is the header; texts are UTF-8 (the map's 16-character fields
@@ -21,6 +22,8 @@ public:
     static const std::vector<std::string>& textureTypeChoices();
 
     void setMap(clsMap* map) { map_ = map; }
+    // Write-backs go through the document as named changes once there is one.
+    void setDocument(MapDocument* document) { document_ = document; }
     // Called after the rows, the current row or the value box changed.
     std::function<void()> onChanged;
     std::function<void()> onFocusValueBox;
@@ -60,6 +63,7 @@ private:
     void changed() const;
 
     clsMap* map_ = nullptr;
+    MapDocument* document_ = nullptr;
     int selType_ = kNothing;
     int32_t itemNum_ = 0;
     std::vector<Row> rows_ {{"Property", "Value"}};
