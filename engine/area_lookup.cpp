@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "engine/engine_state.h"
 
@@ -13,38 +12,29 @@ namespace {
 constexpr int32_t kLargestArea = 32000000;
 constexpr int32_t kMaxBoundaryNodes = 201;
 
-bool roundToLong(double value, int64_t& out)
-{
-    double rounded = std::nearbyint(value);
-    if (!(rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max()))
-        return false;
-    out = static_cast<int64_t>(rounded);
-    return true;
-}
-
 // Whether the vertical line through X meets the node, so that its crossing above the point counts.
 // A node covers the columns from its smaller x up to, not including, its larger x: where two
 // nodes of a chain meet, the column of the joint is covered by exactly one of them when the
 // boundary passes through it, and by neither or both when it turns back, so each crossing of the
 // boundary counts once.
-bool spansColumn(const Node& n, int64_t x)
+bool spansColumn(const Node& n, double x)
 {
     if (n.x1 == n.x2) return false;
-    const int64_t low = std::min(n.x1, n.x2), high = std::max(n.x1, n.x2);
+    const double low = std::min(n.x1, n.x2), high = std::max(n.x1, n.x2);
     return x >= low && x < high;
 }
 
 // The point is below the node's line at X. Slope, offset and line height are Singles; the
 // arithmetic between them is Double, as the values are mixed with Longs.
-bool pointBelowLine(const Node& n, int64_t x, int64_t y)
+bool pointBelowLine(const Node& n, double x, double y)
 {
     auto slope = static_cast<float>((static_cast<double>(n.y2) - n.y1) / (static_cast<double>(n.x2) - n.x1));
     auto offset = static_cast<float>(static_cast<double>(n.y1) - static_cast<double>(n.x1) * slope);
-    auto lineY = static_cast<float>(static_cast<double>(x) * slope + offset);
-    return static_cast<double>(y) < lineY;
+    auto lineY = static_cast<float>(x * slope + offset);
+    return y < lineY;
 }
 
-bool insideArea(const EngineState& s, const Area& area, int64_t x, int64_t y)
+bool insideArea(const EngineState& s, const Area& area, double x, double y)
 {
     int32_t count = 1;
     int32_t k = area.areaFirstWall;
@@ -62,11 +52,13 @@ bool insideArea(const EngineState& s, const Area& area, int64_t x, int64_t y)
 
 int32_t findArea() { return findAreaAt(state().viewX, state().viewY); }
 
-int32_t findAreaAt(double viewX, double viewY)
+// The point is tested where it is, not rounded to whole units: rounding would put a viewer standing
+// within half a unit of a room's far wall onto that wall, and so outside the room, where gravity
+// no longer holds the eye over the floor.
+int32_t findAreaAt(double x, double y)
 {
     const EngineState& s = state();
-    int64_t x = 0, y = 0;
-    if (!roundToLong(viewX, x) || !roundToLong(viewY, y)) return -1;
+    if (!std::isfinite(x) || !std::isfinite(y)) return -1;
     int32_t best = -1;
     int32_t bestSize = kLargestArea;
     for (int32_t i = 0; i < s.areaCount; ++i) {

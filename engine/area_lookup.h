@@ -4,7 +4,7 @@
 
 namespace engine {
 
-// The smallest area whose boundary contains the viewer's position (rounded to whole units), or -1.
+// The smallest area whose boundary contains the viewer's position, or -1.
 int32_t findArea();
 int32_t findAreaAt(double x, double y);
 

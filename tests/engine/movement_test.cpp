@@ -179,8 +179,10 @@ TEST_F(MovementTest, BoundaryColumnsAreHalfOpen)
     EXPECT_EQ(engine::findAreaAt(1, 50), 0);
     EXPECT_EQ(engine::findAreaAt(99, 50), 0);
     EXPECT_EQ(engine::findAreaAt(50, 0), 0) << "on the top line: only the bottom is below";
-    EXPECT_EQ(engine::findAreaAt(50, 99.6), -1) << "rounded to 100, on the bottom line";
-    EXPECT_EQ(engine::findAreaAt(50, 99.4), 0);
+    EXPECT_EQ(engine::findAreaAt(50, 100), -1) << "on the bottom line";
+    EXPECT_EQ(engine::findAreaAt(50, 99.6), 0) << "a viewer short of the bottom line is in the room";
+    EXPECT_EQ(engine::findAreaAt(99.6, 50), 0) << "and short of the right line";
+    EXPECT_EQ(engine::findAreaAt(-0.4, 50), -1) << "and a viewer short of the left line is not";
 }
 
 TEST_F(MovementTest, CornerAboveThePointIsCrossedOnce)

@@ -9,26 +9,26 @@ namespace importtest {
 
 namespace {
 
-bool onSegment(const wad::Vertex& a, const wad::Vertex& b, int64_t x, int64_t y)
+bool onSegment(const wad::Vertex& a, const wad::Vertex& b, double x, double y)
 {
-    const int64_t cross = (int64_t {b.x} - a.x) * (y - a.y) - (int64_t {b.y} - a.y) * (x - a.x);
+    const double cross = (static_cast<double>(b.x) - a.x) * (y - a.y) - (static_cast<double>(b.y) - a.y) * (x - a.x);
     return cross == 0 && x >= std::min(a.x, b.x) && x <= std::max(a.x, b.x) && y >= std::min(a.y, b.y) &&
            y <= std::max(a.y, b.y);
 }
 
 // The line crosses the ray from (x, y) towards greater y.
-bool crossesRayUp(const wad::Vertex& a, const wad::Vertex& b, int64_t x, int64_t y)
+bool crossesRayUp(const wad::Vertex& a, const wad::Vertex& b, double x, double y)
 {
     if (a.x == b.x || x < std::min(a.x, b.x) || x >= std::max(a.x, b.x)) return false;
     // The line's y at x is above y: (y - a.y) * (b.x - a.x) < (x - a.x) * (b.y - a.y), by the sign of b.x - a.x.
-    const int64_t left = (y - a.y) * (int64_t {b.x} - a.x);
-    const int64_t right = (x - a.x) * (int64_t {b.y} - a.y);
+    const double left = (y - a.y) * (static_cast<double>(b.x) - a.x);
+    const double right = (x - a.x) * (static_cast<double>(b.y) - a.y);
     return b.x > a.x ? left < right : left > right;
 }
 
 }  // namespace
 
-PointSectors sectorsAt(const wad::DoomMap& map, int64_t x, int64_t y)
+PointSectors sectorsAt(const wad::DoomMap& map, double x, double y)
 {
     PointSectors result;
     std::set<int32_t> onLine;
@@ -41,7 +41,6 @@ PointSectors sectorsAt(const wad::DoomMap& map, int64_t x, int64_t y)
         if (onSegment(a, b, x, y)) {
             onLine.insert(front);
             if (back >= 0) onLine.insert(back);
-            if (back < 0) result.onMapEdge = true;
         }
         if (front == back || !crossesRayUp(a, b, x, y)) continue;
         ++crossings[front];
