@@ -17,18 +17,11 @@ using namespace qzedit;
 
 namespace {
 
-std::vector<Wall> wallsOf(const clsMap& map)
-{
-    std::vector<Wall> walls;
-    for (int32_t i = 0; i < map.numWalls; ++i) walls.push_back(map.wallRecord(i));
-    return walls;
-}
-
 void compile(benchmark::State& state, int32_t crossingLines)
 {
     clsMap map;
     qzgen::generateRoomMap(map, {.walls = static_cast<int32_t>(state.range(0)), .seed = 2024, .crossingLines = crossingLines});
-    const std::vector<Wall> walls = wallsOf(map);
+    const std::vector<Wall> walls = map.wallList();
     int32_t records = bsp::buildBspTree(walls).recordsNeeded;
     for (auto _ : state) benchmark::DoNotOptimize(bsp::buildBspTree(walls));
     state.counters["records"] = records;

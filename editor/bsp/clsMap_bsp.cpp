@@ -31,7 +31,7 @@ Outcome clsMap::createBSP()
     numTreeSegs = 0;
     treeRoot = 0;
     polishNextSeg();
-    bsp::BuildResult result = bsp::buildBspTree(std::vector<Wall>(walls_.begin(), walls_.begin() + numWalls));
+    bsp::BuildResult result = bsp::buildBspTree(wallList());
     if (!result.tree) return tooManyRecords(result);
     const std::vector<BspNode>& records = result.tree->records;
     std::copy(records.begin(), records.end(), treeSegs_.begin());

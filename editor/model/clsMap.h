@@ -79,6 +79,9 @@ public:
     void initViewpoints();
     void initGlobals();
 
+    // Walls 0 .. numWalls - 1, copied.
+    std::vector<Wall> wallList() const;
+
     // Whole records by index, checked against the table size (error 9 outside).
     Wall& wallRecord(int32_t index);
     const Wall& wallRecord(int32_t index) const;

@@ -101,6 +101,12 @@ const MapGlobals& clsMap::globalRecord(int32_t index) const
     return globals_[static_cast<size_t>(index)];
 }
 
+std::vector<Wall> clsMap::wallList() const
+{
+    if (numWalls < 0 || numWalls > kWallSlots) qz::raiseSubscript();
+    return std::vector<Wall>(walls_.begin(), walls_.begin() + numWalls);
+}
+
 BspNode& clsMap::treeSeg(int32_t index)
 {
     qz::checkIndex(index, kWallSlots);

@@ -36,13 +36,6 @@ void expectNode(const clsMap& map, int32_t index, Node expected)
     EXPECT_EQ(r.back, expected.back) << "record " << index;
 }
 
-std::vector<Wall> wallsOf(const clsMap& map)
-{
-    std::vector<Wall> walls;
-    for (int32_t i = 0; i < map.numWalls; ++i) walls.push_back(map.wallRecord(i));
-    return walls;
-}
-
 // Horizontal and vertical lines that all cross one another: many splits.
 void addGrid(clsMap& map, int32_t lines)
 {
@@ -236,7 +229,7 @@ TEST_F(Builder, CompileLeavesTheMapsWallsAsTheyAre)
 {
     qzgen::generateRoomMap(map, {.walls = 300, .seed = 7, .crossingLines = 12});
     map.polishNextSeg();
-    std::vector<Wall> before = wallsOf(map);
+    std::vector<Wall> before = map.wallList();
     ASSERT_TRUE(map.createBSP());
     ASSERT_GT(map.numTreeSegs, map.numWalls);
     ASSERT_EQ(map.numWalls, 300);
@@ -303,7 +296,7 @@ TEST_F(Builder, TreeNeedingMoreThan2001RecordsIsRefusedWhole)
 {
     addGrid(map, 45);
     map.polishNextSeg();
-    std::vector<Wall> before = wallsOf(map);
+    std::vector<Wall> before = map.wallList();
     refbsp::Result reference = refbsp::build(before, map.numWalls);
     int32_t needed = static_cast<int32_t>(reference.records.size());
     ASSERT_GT(needed, 2001);

@@ -14,13 +14,6 @@ using namespace qzedit;
 
 namespace {
 
-std::vector<Wall> wallsOf(const clsMap& map)
-{
-    std::vector<Wall> walls;
-    for (int32_t i = 0; i < map.numWalls; ++i) walls.push_back(map.wallRecord(i));
-    return walls;
-}
-
 // What the comparisons went through, so that the test shows it exercised the cases it is for.
 struct Coverage {
     int maps = 0;
@@ -33,7 +26,7 @@ struct Coverage {
 void expectSameAsReference(clsMap& map, Coverage& coverage)
 {
     map.polishNextSeg();
-    refbsp::Result reference = refbsp::build(wallsOf(map), map.numWalls);
+    refbsp::Result reference = refbsp::build(map.wallList(), map.numWalls);
     int32_t needed = static_cast<int32_t>(reference.records.size());
     const Outcome compiled = map.createBSP();
     ++coverage.maps;

@@ -43,6 +43,10 @@ struct TestMap {
     void wall(int16_t ax, int16_t ay, int16_t bx, int16_t by, uint16_t sector, const std::string& texture = "WALL");
 };
 
+// Rooms of 64 units in a row along x, each a sector of its own, joined by two-sided lines; player 1
+// stands in the middle of room playerRoom.
+TestMap roomsInARow(int rooms, int playerRoom);
+
 class WadBuilder {
 public:
     void lump(const std::string& name, std::vector<uint8_t> bytes = {});

@@ -13,26 +13,7 @@ using namespace importtest;
 qztest::ProgramResult qzmap(const std::vector<std::string>& args) { return qztest::runProgram(QZMAP_TOOL, args); }
 
 // Rooms of 64 units in a row, each its own sector, player 1 in the first.
-TestMap rooms(int count)
-{
-    TestMap map;
-    for (int i = 0; i < count; ++i) {
-        map.sectors.push_back(TestSector {});
-        const auto left = static_cast<int16_t>(64 * i), right = static_cast<int16_t>(64 * i + 64);
-        const auto s = static_cast<uint16_t>(i);
-        if (i == 0) map.wall(0, 0, 0, 64, s);
-        map.wall(left, 64, right, 64, s);
-        map.wall(right, 0, left, 0, s);
-        if (i + 1 == count) {
-            map.wall(right, 64, right, 0, s);
-        } else {
-            map.lines.push_back({map.vertex(right, 64), map.vertex(right, 0), map.side({s, "-", "-", "-", 0, 0}),
-                                 map.side({static_cast<uint16_t>(s + 1), "-", "-", "-", 0, 0}), 0, 0});
-        }
-    }
-    map.things = {{32, 32, 0, 1}};
-    return map;
-}
+TestMap rooms(int count) { return roomsInARow(count, 0); }
 
 class QzmapImportWad : public ::testing::Test {
 protected:
