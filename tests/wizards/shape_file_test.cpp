@@ -108,6 +108,7 @@ TEST(ShapeFile, FaultsAreNamedWithTheirLine)
     EXPECT_EQ(problem("<QZSHAPE><WALL>0,0,40000,1</WALL>"), "line 1: a wall number is outside -32768 to 32767");
     EXPECT_EQ(problem("<QZSHAPE><TURTLEWALL>AR0,FD32767</TURTLEWALL><TURTLEWALL>AR0,FD1</TURTLEWALL>"),
               "line 1: the turtle moves outside -32768 to 32767");
-    EXPECT_EQ(problem("<QZSHAPE><TURTLEWALL>AR" + std::string(400, '9') + ",FD1</TURTLEWALL>"),
-              "line 1: a turtle number is too large");
+    EXPECT_EQ(problem("<QZSHAPE><TURTLEWALL>AR1e300,FD0</TURTLEWALL>"),
+              "line 1: the turtle's turn is outside the range of an angle");
+    EXPECT_EQ(problem("<QZSHAPE><TURTLEWALL>AR0,FD1e300</TURTLEWALL>"), "line 1: the turtle moves outside -32768 to 32767");
 }

@@ -140,14 +140,15 @@ private:
         const std::string_view move = body.substr(comma + 1);
         const double angle = qz::val(tail(turn, 2));
         const double distance = qz::val(tail(move, 2));
-        if (!std::isfinite(angle) || !std::isfinite(distance)) {
-            fail(at, "a turtle number is too large");
-            return false;
-        }
         const std::string turnCode = upper(turn.substr(0, std::min<size_t>(2, turn.size())));
         if (turnCode == "RT") heading_ = static_cast<float>(heading_ - angle * kDegrees);
         else if (turnCode == "LT") heading_ = static_cast<float>(heading_ + angle * kDegrees);
         else if (turnCode == "AR" || turnCode == "AL") heading_ = static_cast<float>(angle * kDegrees);
+        // A turn past the Single range has no direction left to move in.
+        if (!std::isfinite(heading_)) {
+            fail(at, "the turtle's turn is outside the range of an angle");
+            return false;
+        }
 
         const std::string moveCode = upper(move.substr(0, std::min<size_t>(2, move.size())));
         const double sign = moveCode == "FD" ? 1.0 : moveCode == "BD" ? -1.0 : 0.0;
