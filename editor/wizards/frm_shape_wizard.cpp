@@ -18,7 +18,8 @@ namespace qzedit {
 ShapePreview::ShapePreview(QWidget* parent) : QWidget(parent)
 {
     setObjectName("pctPreview");
-    setFixedSize(320, 240);
+    // One map unit a pixel: room for a shape of up to 320 by 240 units on each side of its origin.
+    setFixedSize(640, 480);
 }
 
 void ShapePreview::setLines(std::vector<PreviewLine> lines)
