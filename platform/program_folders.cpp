@@ -42,6 +42,18 @@ std::string dataFile(const std::string& folder, const std::string& name)
     return firstHolding(folder, {".", QZ_DATA_FROM_BIN}, name);
 }
 
+std::string dataFolder(const std::string& folder, const std::string& name)
+{
+    const fs::path base(folder);
+    if (!base.is_absolute() || name.empty()) return "";
+    for (const char* place : {".", QZ_DATA_FROM_BIN}) {
+        const fs::path candidate = (base / place / name).lexically_normal();
+        std::error_code failed;
+        if (fs::is_directory(candidate, failed)) return candidate.string();
+    }
+    return "";
+}
+
 std::string engineLibraryFile(const std::string& folder)
 {
     return firstHolding(folder, {".", QZ_LIB_FROM_BIN}, QZ_ENGINE_LIBRARY_NAME);

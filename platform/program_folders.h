@@ -16,6 +16,10 @@ std::string programFolder();
 // `folder` is not absolute.
 std::string dataFile(const std::string& folder, const std::string& name);
 
+// The folder `name` shipped with the program in `folder` (the shapes): beside the program when it
+// is there, else in the installed data folder. "" when neither holds it or `folder` is not absolute.
+std::string dataFolder(const std::string& folder, const std::string& name);
+
 // The engine library a host in `folder` loads: beside the program, else in the installed library
 // folder. Always an absolute path, so loading it never searches; "" when neither holds it or
 // `folder` is not absolute.

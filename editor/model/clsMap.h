@@ -92,6 +92,9 @@ public:
     MapGlobals& globalRecord(int32_t index);
     const MapGlobals& globalRecord(int32_t index) const;
     int32_t drawColor(int32_t index) const;
+    // The paste buffer new walls take their heights and textures from; a generator may set one
+    // field of it alone.
+    Wall& pasteRecord() { return pasteBuffer_; }
 
     // Calls fn(wallIndex) for each wall of the chain starting at first, through areaNext to -1.
     // The walk is bounded by the table size, so a cyclic chain read from a file ends; an index

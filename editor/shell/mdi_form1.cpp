@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QListWidget>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -23,6 +24,13 @@
 #include "editor/shell/main_menu.h"
 #include "editor/shell/qt_file_dialogs.h"
 #include "editor/shell/toolbar_icons.h"
+#include "editor/wizards/frm_col_wizard.h"
+#include "editor/wizards/frm_passage_wizard.h"
+#include "editor/wizards/frm_room_wizard.h"
+#include "editor/wizards/frm_shape_wizard.h"
+#include "editor/wizards/frm_split_wall.h"
+#include "editor/wizards/frm_stair_wizard.h"
+#include "platform/program_folders.h"
 
 namespace qzedit {
 
@@ -221,6 +229,32 @@ bool MDIForm1::chooseWadMap(WadImportChoice& choice)
 {
     frmImportWAD dialog(choice, this);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void MDIForm1::showWizard(WizardDialog which)
+{
+    QDialog*& dialog = wizards_[which];
+    if (!dialog) {
+        MapDocument& doc = *document_;
+        switch (which) {
+        case WizardDialog::Room: dialog = new frmRoomWizard(doc, this); break;
+        case WizardDialog::Column: dialog = new frmColWizard(doc, this); break;
+        case WizardDialog::Stair: dialog = new frmStairWizard(doc, this); break;
+        case WizardDialog::Passage:
+            dialog = new frmPassageWizard(doc, [this] { return selectListItems(); }, this);
+            break;
+        case WizardDialog::SplitWall: dialog = new frmSplitWall(doc, this); break;
+        case WizardDialog::Shape: dialog = new frmShapeWizard(doc, qz::dataFolder(qz::programFolder(), "shapes"), this); break;
+        }
+    }
+    dialog->exec();
+}
+
+std::vector<std::string> MDIForm1::selectListItems() const
+{
+    std::vector<std::string> items;
+    for (int i = 0; i < select_->list().count(); ++i) items.push_back(select_->list().item(i)->text().toStdString());
+    return items;
 }
 
 void MDIForm1::exitProgram() { QApplication::quit(); }

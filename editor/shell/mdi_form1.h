@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <map>
 #include <memory>
 
 #include "editor/document/map_document.h"
@@ -8,6 +9,7 @@
 #include "editor/shell/logic/project_selection.h"
 #include "editor/shell/logic/shell_windows.h"
 
+class QDialog;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -66,6 +68,8 @@ private:
     void exitProgram() override;
     void recentFilesChanged() override { updateRecentCaptions(); }
     bool chooseWadMap(WadImportChoice& choice) override;
+    void showWizard(WizardDialog which) override;
+    std::vector<std::string> selectListItems() const override;
 
     // MapShell
     void deselectSideDef() override;
@@ -87,6 +91,8 @@ private:
     frmDragDrop* dragDrop_ = nullptr;
     SideEditorWindow* sideEditor_ = nullptr;
     HelpWindow* help_ = nullptr;
+    // The wizard dialogs, each made on first use and kept hidden between uses.
+    std::map<WizardDialog, QDialog*> wizards_;
     std::unique_ptr<ProjectSelection> selection_;
     std::unique_ptr<MainCommands> commands_;
     std::unique_ptr<clsMap> map_;

@@ -113,6 +113,18 @@ void wadSeeds(const std::filesystem::path& folder)
     }
 }
 
+// Shape files: walls and turtle steps of every kind, tags in any case, area and unknown tags.
+void shapeSeeds(const std::filesystem::path& folder)
+{
+    std::filesystem::create_directories(folder);
+    writeText(folder / "square.xml", "<QZSHAPE>\n<TURTLEWALL>AR90,FD100</TURTLEWALL>\n<TURTLEWALL>RT90,FD100</TURTLEWALL>\n"
+                                     "<TURTLEWALL>RT90,FD100</TURTLEWALL>\n<TURTLEWALL>RT90,FD100</TURTLEWALL>\n"
+                                     "<WALL>0,200,100,200</WALL>\n");
+    writeText(folder / "mixed.xml", "<qzshape version 2>\n<!-- note --><AREA name=\"a\"><wall>1.5,-2.5,30,40</wall>"
+                                    "<TurtleWall>lt45,bd20</TurtleWall><TURTLEWALL>AL180,ZZ5</TURTLEWALL></AREA>"
+                                    "<TURTLEWALL>RT0.5,FD0</TURTLEWALL><WALL\t>1,2,3,4,5</WALL></QZSHAPE>");
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -129,5 +141,6 @@ int main(int argc, char** argv)
     headerSeeds(folder / "fuzz_engine_header");
     bitmapSeeds(folder / "fuzz_engine_bitmaps");
     wadSeeds(folder / "fuzz_wad_reader");
+    shapeSeeds(folder / "fuzz_shape_file");
     return 0;
 }

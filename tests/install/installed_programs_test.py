@@ -92,7 +92,7 @@ class InstalledTree(unittest.TestCase):
             self.assertNotIn(BUILD, dynamic, path)
 
     def test_installed_world_is_the_built_one_and_complete(self):
-        installed = set(os.listdir(self.share))
+        installed = {name for name in os.listdir(self.share) if os.path.isfile(os.path.join(self.share, name))}
         for name in installed:
             self.assertTrue(filecmp.cmp(os.path.join(self.share, name), os.path.join(BUILT, name), shallow=False),
                             name)
@@ -105,6 +105,17 @@ class InstalledTree(unittest.TestCase):
             self.assertEqual(named - installed, set(), header_name)
         # The preview writes scratch.mpb where the editor runs; only the demo map ships.
         self.assertEqual(read_header(os.path.join(self.share, "demo.hdr"))["Quarzite3D"]["map"], "demo.mpb")
+
+    def test_shapes_are_the_programs_own_as_built(self):
+        installed = os.path.join(self.share, "shapes")
+        source = os.path.join(SOURCE, "editor", "wizards", "shapes")
+        names = sorted(name for name in os.listdir(source) if name.endswith(".xml"))
+        self.assertGreaterEqual(len(names), 10)
+        self.assertEqual(sorted(os.listdir(installed)), names)
+        self.assertEqual(sorted(os.listdir(os.path.join(BUILT, "shapes"))), names)
+        for name in names:
+            self.assertTrue(filecmp.cmp(os.path.join(installed, name), os.path.join(source, name), shallow=False), name)
+            self.assertTrue(pathlib.Path(installed, name).read_text().upper().startswith("<QZSHAPE"), name)
 
     def test_tools_run_from_the_prefix(self):
         info = run([os.path.join(self.bin, "qzmap"), "info", os.path.join(self.share, "demo.mpb")], self.elsewhere)

@@ -74,3 +74,17 @@ TEST_F(InstalledPrefix, ARelativeOrEmptyFolderFindsNothing)
 }
 
 }  // namespace
+
+TEST_F(InstalledPrefix, TheShapeFolderBesideTheProgramElseInTheDataFolder)
+{
+    EXPECT_EQ(qz::dataFolder(bin, "shapes"), "");
+    fs::create_directories(root.file("share/quarzite3d/shapes"));
+    EXPECT_EQ(qz::dataFolder(bin, "shapes"), root.file("share/quarzite3d/shapes"));
+    put("bin/shapes");
+    EXPECT_EQ(qz::dataFolder(bin, "shapes"), root.file("share/quarzite3d/shapes")) << "a file of that name is no folder";
+    fs::remove(root.file("bin/shapes"));
+    fs::create_directories(root.file("bin/shapes"));
+    EXPECT_EQ(qz::dataFolder(bin, "shapes"), root.file("bin/shapes"));
+    EXPECT_EQ(qz::dataFolder("relative/bin", "shapes"), "");
+    EXPECT_EQ(qz::dataFolder(QZ_OUTPUT_DIR, "shapes"), std::string(QZ_OUTPUT_DIR) + "/shapes");
+}

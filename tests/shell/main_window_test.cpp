@@ -145,7 +145,7 @@ TEST_F(MainWindowFixture, StartUpLogWindowsAndFirstRunWithoutSettings)
     EXPECT_EQ(control<QLabel>("lblSelType")->text(), "Type: ");
 
     // Items of windows that come later are there but disabled; hidden ones are not shown.
-    EXPECT_FALSE(action("itmRoomWizard")->isEnabled());
+    EXPECT_FALSE(action("itmSetViewer")->isEnabled());
     EXPECT_FALSE(action("render")->isEnabled());
     EXPECT_TRUE(action("itmImportWAD")->isVisible());
     EXPECT_EQ(action("itmRedraw")->shortcut(), QKeySequence("Ctrl+R"));

@@ -13,6 +13,10 @@
 #include "editor/shell/logic/shell_windows.h"
 #include "editor/shell/logic/wad_import_choice.h"
 #include "editor/shell/logic/zoom.h"
+#include "editor/wizards/logic/block_room_command.h"
+#include "editor/wizards/logic/passage_wizard.h"
+#include "editor/wizards/logic/split_wall_wizard.h"
+#include "platform/random.h"
 
 namespace qzedit {
 
@@ -38,6 +42,14 @@ MainCommands::MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewC
     both({"itmZoomOut"}, [this] { zoomOut(); });
     const char* const modes[] = {"select", "scale", "move", "rotate", "shear"};
     for (int mode = 0; mode < 5; ++mode) both({modes[mode]}, [this, mode] { setClickMode(mode); });
+    both({"itmRoomWizard"}, [this] { runWizard(WizardDialog::Room); });
+    both({"itmColWizard"}, [this] { runWizard(WizardDialog::Column); });
+    both({"itmStairWizard"}, [this] { runWizard(WizardDialog::Stair); });
+    both({"itmShapeWizard"}, [this] { runWizard(WizardDialog::Shape); });
+    both({"itmPassageWizard"}, [this] { passageWizard(); });
+    both({"itmSplitWall"}, [this] { splitWall(); });
+    both({"itmCaveWizard"}, [this] { blockRoomWizard(runCaveWizard); });
+    both({"itmSwitchWizard"}, [this] { blockRoomWizard(runSwitchWizard); });
     both({"itmAdjustWin"}, [this] { windows_.adjustWindows(); });
     both({"itmPropWin"}, [this] { windows_.showSideEditor(); });
     both({"props"}, [this] { windows_.showPropertyGrid(); });
@@ -189,6 +201,41 @@ void MainCommands::zoomOut()
     if (!map_) return;
     map_->magX = zoomedOut(map_->magX);
     map_->magY = zoomedOut(map_->magY);
+    mapView_.redraw();
+}
+
+void MainCommands::runWizard(WizardDialog which)
+{
+    if (!document_) return;
+    // Every new map gets a new identity: the room wizard's New Map shows in it.
+    const double mapId = map_->globalRecord(0).globalValue;
+    windows_.showWizard(which);
+    if (map_->globalRecord(0).globalValue != mapId) selection_.clearSelection();
+    afterWizard();
+}
+
+void MainCommands::passageWizard()
+{
+    if (!document_ || !PassageWizard::selectionOk(windows_.selectListItems())) return;
+    windows_.showWizard(WizardDialog::Passage);
+    afterWizard();
+}
+
+void MainCommands::splitWall()
+{
+    if (!document_ || !SplitWallWizard::selectionOk(*map_)) return;
+    windows_.showWizard(WizardDialog::SplitWall);
+    afterWizard();
+}
+
+void MainCommands::blockRoomWizard(bool (*generate)(MapDocument&, float))
+{
+    if (document_ && generate(*document_, qz::rnd())) afterWizard();
+}
+
+void MainCommands::afterWizard()
+{
+    map_->listLines();
     mapView_.redraw();
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "editor/shell/logic/recent_files.h"
+#include "editor/shell/logic/shell_windows.h"
 
 namespace qzedit {
 
@@ -12,7 +13,6 @@ class MapDocument;
 class FileDialogs;
 class MapViewController;
 class ProjectSelection;
-class ShellWindows;
 
 // The main window's commands, by menu item name or toolbar key: files, recent files, zoom, tool
 // modes, windows and help. Every command runs guarded: a run-time error shows a message and the
@@ -47,6 +47,11 @@ private:
     void zoomIn();
     void zoomOut();
     void setClickMode(int mode);
+    void runWizard(WizardDialog which);
+    void passageWizard();
+    void splitWall();
+    void blockRoomWizard(bool (*generate)(MapDocument&, float));
+    void afterWizard();
     bool loadMap(const std::string& path);
 
     ShellWindows& windows_;

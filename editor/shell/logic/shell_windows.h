@@ -1,8 +1,13 @@
 #pragma once
+#include <string>
+#include <vector>
 
 namespace qzedit {
 
 class WadImportChoice;
+
+// The wizards that ask in a dialog before they build.
+enum class WizardDialog { Room, Column, Stair, Passage, SplitWall, Shape };
 
 // What the main window's commands ask of the windows around them.
 class ShellWindows {
@@ -23,6 +28,10 @@ public:
     virtual void recentFilesChanged() = 0;
     // The Import Doom WAD map dialog: lets the user pick a map of the choice's WAD; false when cancelled.
     virtual bool chooseWadMap(WadImportChoice& choice) = 0;
+    // A wizard's dialog, modal: returns when it is hidden again.
+    virtual void showWizard(WizardDialog which) = 0;
+    // The select window's list of picked walls ("Wall #12"), top first.
+    virtual std::vector<std::string> selectListItems() const = 0;
 };
 
 }  // namespace qzedit
