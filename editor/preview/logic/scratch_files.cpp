@@ -86,23 +86,29 @@ std::string relocatedHeaderText(const std::string& text, const std::string& sour
     std::istringstream lines(text);
     std::string out, line;
     bool mapNamed = false;
+    const bool hasMapEntry = [&text] {
+        std::istringstream scan(text);
+        std::string entry;
+        while (std::getline(scan, entry))
+            if (lower(trimmed(entry.substr(0, entry.find('=')))) == "map" && entry.find('=') != std::string::npos)
+                return true;
+        return false;
+    }();
     while (std::getline(lines, line)) {
         const size_t equals = line.find('=');
         const std::string key = equals == std::string::npos ? std::string() : lower(trimmed(line.substr(0, equals)));
         const std::string value = equals == std::string::npos ? std::string() : trimmed(line.substr(equals + 1));
-        if (key == "map") {
+        if (key == "map")
             line = line.substr(0, equals + 1) + mapPath;
-            mapNamed = true;
-        } else if (namesBitmap(value) && !fs::path(value).is_absolute()) {
+        else if (namesBitmap(value) && !fs::path(value).is_absolute())
             line = line.substr(0, equals + 1) + (fs::path(sourceFolder) / value).lexically_normal().string();
-        }
         out += line + "\n";
-        if (!mapNamed && lower(trimmed(line)) == "[quarzite3d]") {
+        if (!hasMapEntry && !mapNamed && lower(trimmed(line)) == "[quarzite3d]") {
             out += "map=" + mapPath + "\n";
             mapNamed = true;
         }
     }
-    if (!mapNamed) out += "[Quarzite3D]\nmap=" + mapPath + "\n";
+    if (!hasMapEntry && !mapNamed) out += "[Quarzite3D]\nmap=" + mapPath + "\n";
     return out;
 }
 
