@@ -15,6 +15,7 @@ int32_t reloadMap(const std::string& mapName);
 
 struct ViewerPosition {
     int32_t x = 0, y = 0, z = 0, angle = 0;
+    bool operator==(const ViewerPosition&) const = default;
 };
 
 // The viewer's position rounded to whole map units, its eye height and its direction (0..127).
