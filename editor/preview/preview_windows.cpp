@@ -80,7 +80,9 @@ PreviewWindows::PreviewWindows(MDIForm1& editor, FileDialogs& dialogs, EngineBin
     commands.add("itmRenderWin", [this] { showChild(control_); });
     commands.add("itmSetViewer", [this] { commands_->setViewerToInsert(); });
     commands.add("itmExportMap", [this] { commands_->compileAndSave(); });
-    commands.add("itmLivePreview", [this] {
+    commands.add("itmLivePreview", [this, &editor] {
+        // Beside the map, as wide as the frame at its own size.
+        if (!live_->isVisible()) editor.resizeDocks({live_}, {LivePreview::kFrameWidth + 8}, Qt::Horizontal);
         live_->show();
         live_->raise();
         live_->picture().setFocus();
