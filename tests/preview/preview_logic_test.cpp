@@ -6,10 +6,12 @@
 #include "editor/model/clsMap.h"
 #include "editor/preview/logic/control_window_logic.h"
 #include "editor/preview/logic/engine_library.h"
+#include "editor/preview/logic/live_preview.h"
 #include "editor/preview/logic/preview_commands.h"
 #include "editor/preview/logic/render_window_logic.h"
 #include "editor/preview/logic/shared_library.h"
 #include "platform/files.h"
+#include "platform/gdi.h"
 #include "platform/message_box.h"
 #include "platform/program_folders.h"
 #include "tests/preview/counting_engine.h"
@@ -355,6 +357,121 @@ TEST_F(PreviewLogicTest, TheControlsPropertiesPlaceholdersAndOutsideLibrariesGiv
     } catch (const std::runtime_error& e) {
         EXPECT_EQ(std::string(e.what()).rfind("The library zuRA.so was not found", 0), 0u) << e.what();
     }
+}
+
+struct RecordingLivePort : LivePreviewPort {
+    int32_t pictureDC() override { return 0; }
+    void frameShown() override { ++frames; }
+    void showFault(const std::string& text) override { faults.push_back(text); }
+    void viewerMoved(const ViewerPlace& place) override { moves.push_back(place); }
+    int frames = 0;
+    std::vector<std::string> faults;
+    std::vector<ViewerPlace> moves;
+};
+
+TEST_F(PreviewLogicTest, TheLivePreviewStartsTheEngineOnceReloadsAfterThatAndTakesItBackWithItsViewer)
+{
+    RecordingLivePort live;
+    LivePreview preview(engine, map, live, dir.file("live.hdr"), dir.file("live.mpb"));
+    preview.refresh();
+    EXPECT_EQ(live.faults, std::vector<std::string>({"Nothing to preview: the map has no walls."}));
+    EXPECT_TRUE(engine.calls.empty());
+    preview.walk({.forward = true});
+    EXPECT_TRUE(engine.calls.empty()) << "no walk without a picture";
+
+    addRoom(map, 400);
+    preview.refresh();
+    EXPECT_EQ(engine.calls, std::vector<std::string>({"INITVASKELL " + dir.file("live.hdr") + " 512 320", "DRAWQZ", "GETVIEWER"}));
+    EXPECT_EQ(live.faults.back(), "") << "the fault is cleared";
+    EXPECT_TRUE(qz::fileExists(dir.file("live.mpb")));
+    EXPECT_EQ(map.numTreeSegs, 0) << "a copy was compiled";
+    engine.calls.clear();
+    preview.refresh();
+    EXPECT_EQ(engine.calls, std::vector<std::string>({"RELOADMAP " + dir.file("live.mpb"), "DRAWQZ", "GETVIEWER"}));
+
+    engine.calls.clear();
+    preview.walk({});
+    EXPECT_TRUE(engine.calls.empty());
+    preview.walk({.forward = true, .left = true, .fast = true});
+    preview.walk({.back = true, .right = true});
+    EXPECT_EQ(engine.calls, std::vector<std::string>({"MOVEVIEWER 0 40 0", "TURNVIEWER 8", "DRAWQZ", "GETVIEWER",
+                                                      "MOVEVIEWER 0 -20 0", "TURNVIEWER -4", "DRAWQZ", "GETVIEWER"}));
+
+    // Another window started the engine on its own world: the preview starts it again and puts
+    // its viewer back where it stood.
+    engine.initialisedElsewhere();
+    engine.calls.clear();
+    preview.refresh();
+    EXPECT_EQ(engine.calls, std::vector<std::string>({"INITVASKELL " + dir.file("live.hdr") + " 512 320",
+                                                      "JUMPVIEWER 10 20 56 3", "DRAWQZ", "GETVIEWER"}));
+    engine.calls.clear();
+    preview.placeViewer(300, 100);
+    EXPECT_EQ(engine.calls, std::vector<std::string>({"JUMPVIEWER 300 100 56 3", "DRAWQZ", "GETVIEWER"}));
+    EXPECT_EQ(live.moves.size(), 6u);
+}
+
+TEST_F(PreviewLogicTest, TheLivePreviewSaysWhyWhenTheMapCannotBeCompiledWrittenOrLoaded)
+{
+    RecordingLivePort live;
+    addRoom(map, 400);
+    std::filesystem::create_directory(dir.file("blocked.mpb"));
+    LivePreview blocked(engine, map, live, dir.file("live.hdr"), dir.file("blocked.mpb"));
+    blocked.refresh();
+    ASSERT_EQ(live.faults.size(), 1u);
+    EXPECT_NE(live.faults[0].find("blocked.mpb"), std::string::npos) << live.faults[0];
+    EXPECT_FALSE(blocked.showing());
+
+    LivePreview preview(engine, map, live, dir.file("live.hdr"), dir.file("live.mpb"));
+    engine.bitmap = -1;
+    preview.refresh();
+    EXPECT_EQ(live.faults.back(), "The engine did not start on " + dir.file("live.hdr") + ".");
+    engine.bitmap = 7;
+    preview.refresh();
+    ASSERT_TRUE(preview.showing());
+
+    clsMap big;
+    qzgen::generateRoomMap(big, {.walls = 2000, .seed = 2024});
+    LivePreview tooBig(engine, big, live, dir.file("live.hdr"), dir.file("big.mpb"));
+    tooBig.refresh();
+    EXPECT_EQ(live.faults.back().rfind("The BSP tree of this map needs ", 0), 0u) << live.faults.back();
+    EXPECT_FALSE(qz::fileExists(dir.file("big.mpb")));
+}
+
+TEST_F(PreviewLogicTest, TheEngineControlStartsTheRealEngineOnItsPictureAndMovesTheViewer)
+{
+    // The demo world's shipped header, with the room as its map.
+    addRoom(map, 400);
+    map.vx = 200;
+    map.vy = 200;
+    map.vz = 72;
+    ASSERT_TRUE(source.compileScratch());
+    qztest::writeText(dir.file("scratch.hdr"),
+                      relocatedHeaderText(qztest::readText(qz::dataFile(qz::programFolder(), "scratch.hdr")),
+                                          qz::programFolder(), dir.file("scratch.mpb")));
+    std::vector<uint32_t> pixels(320 * 200, 0);
+    struct SurfacePort : RecordingPort {
+        int32_t dc = 0;
+        int32_t pictureDC() override { return dc; }
+    } surface;
+    surface.dc = static_cast<int32_t>(RegisterWindowSurface(pixels.data(), 320, 200, 320 * 4));
+    EngineLibrary& real = EngineLibrary::shipped();
+    EngineControl control(real, surface, database, interpreter);
+    control.qzRedraw();
+    EXPECT_EQ(pixels, std::vector<uint32_t>(320 * 200, 0)) << "nothing to show before Init";
+
+    std::string folder = dir.path(), name = "scratch.hdr";
+    EXPECT_NE(control.qz3DInit(folder, name, 320, 200, 0, 0, 0, 0), 0) << "the first frame was copied";
+    EXPECT_NE(pixels, std::vector<uint32_t>(320 * 200, 0));
+    EXPECT_EQ(real.viewer(), (ViewerPlace {200, 200, 72, 0}));
+    control.qzMoveViewer(0, 20, 0);
+    EXPECT_EQ(real.viewer(), (ViewerPlace {200, 220, 72, 0}));
+    control.qzMoveViewer(0, -20, 0);
+    control.qzTurnViewer(5);
+    EXPECT_EQ(real.viewer(), (ViewerPlace {200, 200, 72, 123}));
+    EXPECT_EQ(control.qzGetViewerAreaNum(), 0);
+    EXPECT_EQ(control.qzGetViewerAreaName(0), "Area0           ");
+    control.qzFlush();
+    UnregisterWindowSurface(static_cast<qz::Handle>(surface.dc));
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ void LivePreview::refresh()
     start = Clock::now();
     Outcome written = compiled.WriteNewMPB(mapPath_, true);
     stages_.write = secondsSince(start);
-    if (!written) return fail(written.text);
+    if (!written) return fail("The compiled map " + mapPath_ + " cannot be written: " + written.text);
     start = Clock::now();
     const bool loaded = load();
     stages_.load = secondsSince(start);
