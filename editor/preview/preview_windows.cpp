@@ -54,6 +54,10 @@ PreviewWindows::PreviewWindows(MDIForm1& editor, FileDialogs& dialogs, EngineBin
     frmMap* mapView = editor.findChild<frmMap*>("frmMap");
     marker_ = new ViewerMarker(editor.map(), &mapView->picture());
     live_->viewerMovedHandler = [this](const std::optional<ViewerPlace>& place) { marker_->setPlace(place); };
+    // A closed preview leaves no marker behind.
+    connect(live_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible) marker_->setPlace(std::nullopt);
+    });
     // The right button sets the insertion point as it presses, before the menu shows.
     auto* fromHere = new QAction("Preview from here", &mapView->picture());
     fromHere->setObjectName("itmPreviewFromHere");

@@ -329,6 +329,8 @@ TEST_F(PreviewWindowTest, TheMapMarkerFollowsAWalkAndPreviewFromHereMovesTheView
     form->map().insertY = 80;
     form->findChild<QAction*>("itmPreviewFromHere")->trigger();
     EXPECT_EQ(*marker.place(), (ViewerPlace {90, 80, 72, 0}));
+    previews->livePreview().close();
+    EXPECT_FALSE(marker.isVisible()) << "a closed preview leaves no marker";
 }
 
 TEST_F(PreviewWindowTest, APreviewThatCannotShowTheMapSaysWhyInsteadOfAStalePicture)
