@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <cstdio>
@@ -69,7 +70,8 @@ int main(int argc, char* argv[])
 
     qzedit::StartupLog log;
     log.open();
-    auto* splash = new qzedit::frmSplash(true);
+    // The splash deletes itself when it closes; a run that ends sooner (a drive script) deletes it.
+    QPointer<qzedit::frmSplash> splash = new qzedit::frmSplash(true);
     splash->show();
     QApplication::processEvents();
 
@@ -80,5 +82,7 @@ int main(int argc, char* argv[])
     if (screenshot.wanted()) qzedit::scheduleScreenshot(editor, screenshot);
     qzedit::EditorDriveScript script(drive.value_or(QStringList()));
     if (drive) script.start();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    delete splash.data();
+    return status;
 }
