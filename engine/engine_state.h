@@ -74,6 +74,8 @@ struct EngineState {
     uint32_t memoryDC = 0;
     uint32_t paletteHandle = 0;
     uint32_t hostDC = 0;
+    // Bitmaps and palettes of earlier initialisations, deleted once no context holds them.
+    std::vector<uint32_t> retiredHandles;
     FrameOutput* frameOutput = nullptr;  // none when a host shows the frames
     bool engineReady = false;
     std::vector<uint8_t> screenBuffer;  // the movable block reserved at initialisation

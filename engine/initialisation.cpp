@@ -147,9 +147,9 @@ void loadObjects(EngineState& s)
     }
 }
 
-// Texture numbers the map uses beyond the header's list get entries with empty names, so they
-// show the checkerboard. The count is an Integer: higher numbers are left to the renderer's
-// fallback.
+}  // namespace
+
+// The count is an Integer: higher numbers are left to the renderer's fallback.
 void raiseWallCountToMap(EngineState& s)
 {
     if (s.highestWallTexture <= s.numWalls) return;
@@ -157,6 +157,8 @@ void raiseWallCountToMap(EngineState& s)
     if (s.wallNames.size() < static_cast<size_t>(s.numWalls)) s.wallNames.resize(static_cast<size_t>(s.numWalls));
     s.wallTextures.resize(static_cast<size_t>(s.numWalls), s.checkerboard);
 }
+
+namespace {
 
 void loadWallTextures(std::vector<const uint8_t*>& list, const std::vector<std::string>& names)
 {
@@ -169,6 +171,30 @@ void loadWallTextures(std::vector<const uint8_t*>& list, const std::vector<std::
 void fillMultiTextureSet(EngineState& s)
 {
     for (size_t i = 0; i < 4; ++i) s.animationSets[0][i] = i < s.wallTextures.size() ? s.wallTextures[i] : s.checkerboard;
+}
+
+// A new initialisation replaces the world whole: the texture blocks, the frame bitmap and the
+// palette of the one before go, so a host that initialises again and again does not grow. A
+// bitmap or palette still selected into a host's context is deleted at a later initialisation,
+// once the host has selected the new one.
+void releaseEarlierWorld(EngineState& s)
+{
+    for (uint32_t handle : {s.bitmapHandle, s.paletteHandle})
+        if (handle != 0) s.retiredHandles.push_back(handle);
+    std::erase_if(s.retiredHandles, [](uint32_t handle) { return DeleteObject(handle) != 0; });
+    s.bitmapHandle = 0;
+    s.paletteHandle = 0;
+    s.frameBuffer = nullptr;
+    s.wallTextures.clear();
+    s.flatTextures.clear();
+    s.animTextures.clear();
+    s.objectTextures.clear();
+    s.animationSets = {};
+    s.skyImage = nullptr;
+    s.ceilingImage = nullptr;
+    s.checkerboard = nullptr;
+    s.lastWall = s.lastFloor = s.lastCeiling = s.lastObject = s.skyFallback = TextureRef {};
+    s.blocks.clear();
 }
 
 void appendCreatureSlot(EngineState& s)
@@ -206,6 +232,7 @@ bool commonInitialise(const std::string& headerName, uint32_t dc)
 {
     EngineState& s = state();
     s.engineReady = false;
+    releaseEarlierWorld(s);
     s.settingsPath = qz::inCurrentDirectory("qz3d.ini");
     memoryLog().open(qz::inCurrentDirectory("memUse.log"));
     fillAngleTables(s);

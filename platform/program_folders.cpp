@@ -54,9 +54,11 @@ std::string dataFolder(const std::string& folder, const std::string& name)
     return "";
 }
 
-std::string engineLibraryFile(const std::string& folder)
+std::string engineLibraryFile(const std::string& folder) { return libraryFile(folder, QZ_ENGINE_LIBRARY_NAME); }
+
+std::string libraryFile(const std::string& folder, const std::string& name)
 {
-    return firstHolding(folder, {".", QZ_LIB_FROM_BIN}, QZ_ENGINE_LIBRARY_NAME);
+    return firstHolding(folder, {".", QZ_LIB_FROM_BIN}, name);
 }
 
 }  // namespace qz

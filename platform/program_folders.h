@@ -25,4 +25,7 @@ std::string dataFolder(const std::string& folder, const std::string& name);
 // `folder` is not absolute.
 std::string engineLibraryFile(const std::string& folder);
 
+// Any other library shipped with the programs, found the same way as the engine.
+std::string libraryFile(const std::string& folder, const std::string& name);
+
 }  // namespace qz

@@ -34,6 +34,7 @@ RULES = [
     ("editor/wizards/logic/", ["editor/shell/", "editor/preview/", "platform/qt/", "engine/"],
      "the wizards' logic is display-free and sits below the windows"),
     ("editor/shell/logic/", ["platform/qt/", "engine/"], "the windows' logic is display-free"),
+    ("editor/preview/logic/", ["platform/qt/", "engine/"], "the preview's logic is display-free"),
     ("editor/", ["engine/"], "the editor binds the engine by its exports only"),
 ]
 

@@ -43,7 +43,7 @@ std::vector<Menu> menus()
           {"itmSaveMap", "&Save Map..."},
           {"itmSaveAs", "Save Map &As..."},
           kSeparator,
-          {"itmExportMap", "&Compile and save map binary...", kDisabled},
+          {"itmExportMap", "&Compile and save map binary..."},
           kSeparator,
           {"itmImportWAD", "&Import Doom WAD map..."},
           kSeparator,
@@ -79,7 +79,7 @@ std::vector<Menu> menus()
           {"itmSwitchWizard", "Switch Wizard"},
           {"itmPassageWizard", "Passage Wizard..."},
           {"itmCaveWizard", "Cave wizard"},
-          {"itmSetViewer", "Set viewer to Insert Position", kDisabled}}},
+          {"itmSetViewer", "Set viewer to Insert Position"}}},
         {"mnuWindow",
          "&Window",
          {{"itmAdjustWin", "Adjust windows"},
@@ -87,7 +87,7 @@ std::vector<Menu> menus()
           {"itmPropWin", "Properties window", kNone, QKeySequence(Qt::Key_F4)},
           {"itmProjectWin", "Project window"},
           {"itmDragDropWin", "Drag and drop window"},
-          {"itmRenderWin", "Render window", kDisabled},
+          {"itmRenderWin", "Render window"},
           {"itmSelectWin", "Select window"}}},
         {"mnuHelp",
          "&Help",
@@ -171,7 +171,6 @@ void buildToolbar(QMainWindow& window, const CommandRunner& run)
             action->setChecked(key == "select");
             tools->addAction(action);
         }
-        if (key == "render") action->setEnabled(false);
         QObject::connect(action, &QAction::triggered, &window, [run, key] { run(key); });
     }
 }

@@ -53,6 +53,7 @@ QString menuCaption(const std::string& caption)
 
 MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
     : ownDialogs_(dialogs ? nullptr : std::make_unique<QtFileDialogs>(this)),
+      dialogs_(dialogs ? dialogs : ownDialogs_.get()),
       mdi_(new QMdiArea(this)),
       statusPanel1_(new QLabel(this))
 {
@@ -79,7 +80,7 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
     properties_ = new PropertyGridWindow;
     selection_ = std::make_unique<ProjectSelection>(properties_->grid(), map_view_->controller());
     ShellWindows& windows = *this;
-    commands_ = std::make_unique<MainCommands>(windows, dialogs ? *dialogs : *ownDialogs_, map_view_->controller(),
+    commands_ = std::make_unique<MainCommands>(windows, *dialogs_, map_view_->controller(),
                                                *selection_);
     commands_->recentFiles().load();
     log.line("Setting recent files");

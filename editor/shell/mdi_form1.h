@@ -41,6 +41,7 @@ public:
     clsMap& map() { return *map_; }
     MapDocument& document() { return *document_; }
     MainCommands& commands() { return *commands_; }
+    FileDialogs& fileDialogs() { return *dialogs_; }
     // Arranges the child windows for the main window's present size.
     void arrangeWindows();
     // Selects wall n as a click on it in the map view does.
@@ -82,6 +83,7 @@ private:
     void addTreeNode(const std::string& parentKey, const std::string& key, const std::string& text) override;
 
     std::unique_ptr<FileDialogs> ownDialogs_;
+    FileDialogs* dialogs_;
     QMdiArea* mdi_;
     QLabel* statusPanel1_;
     frmMap* map_view_ = nullptr;

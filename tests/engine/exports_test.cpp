@@ -45,7 +45,7 @@ TEST_F(ExportsTest, OnlyTheExportsAreVisible)
                              "ADDWALL", "DELETECEILING", "DELETEDOOR", "DELETEOBJ", "DELETEWALL",
                              "SETCHARACTERPOSITION", "SETCREATUREPOSITION", "SETFLOORCEILINGCOLOR", "TURNLEFT",
                              "TURNRIGHT", "HITINFRONT", "COUNTCREATURES", "FLUSHCREATURES", "GETXPOS", "GETYPOS",
-                             "DRAWFRAME", "DRAWMAPFRAME", "WNDPROC"})
+                             "DRAWFRAME", "DRAWMAPFRAME", "WNDPROC", "RELOADMAP", "GETVIEWER"})
         EXPECT_NE(symbol(name), nullptr) << name;
     EXPECT_EQ(symbol("_ZN6engine5stateEv"), nullptr) << "engine::state() stays inside";
     EXPECT_EQ(symbol("_ZN6engine11RenderFrameEv"), nullptr);

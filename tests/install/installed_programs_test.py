@@ -20,7 +20,7 @@ del sys.argv[1:4]
 BUILT = os.path.join(BUILD, "bin")
 
 PROGRAMS = {"QZ3Dedit", "QZ3D15", "qzmap", "qz3d-render", "qz-demo-map", "qz-demo-world"}
-LIBRARIES = {"QZ3D15.so", "libqzplatform.so"}
+LIBRARIES = {"QZ3D15.so", "libqzplatform.so", "zuRA.so", "ZERurav.so"}
 START = "0xC00"  # the viewer's File > Start
 
 
@@ -155,6 +155,24 @@ class InstalledTree(unittest.TestCase):
         settings = read_header(os.path.join(self.elsewhere, "mapedit.ini"))
         self.assertEqual(settings["init"]["file1"], demo_map, "only a map that was read becomes a recent file")
         self.assertTrue(os.path.isfile(os.path.join(self.elsewhere, "MapEdit.log")))
+
+    def test_editor_previews_from_a_folder_without_a_scratch_header(self):
+        demo_map = os.path.join(self.share, "demo.map")
+        picture = os.path.join(self.elsewhere, "render.png")
+        shipped = sorted(os.listdir(self.share))
+        steps = f"menu:render click:frmRender/cmdInit key:frmRender/Picture1=Up grab:frmRender/Picture1={picture} quit"
+        editor = subprocess.run([os.path.join(self.bin, "QZ3Dedit"), "--drive", steps, demo_map], cwd=self.elsewhere,
+                                capture_output=True, text=True, timeout=60,
+                                env=dict(os.environ, QT_QPA_PLATFORM="offscreen", XDG_CACHE_HOME=self.elsewhere))
+        self.assertEqual(editor.returncode, 0, editor.stderr)
+        loaded = pathlib.Path(self.elsewhere, "memUse.log").read_text()
+        self.assertIn("Wall - " + os.path.join(self.share, "brick.bmp") + " - ", loaded, "the shipped textures")
+        self.assertEqual(pathlib.Path(picture).read_bytes()[:8], b"\x89PNG\r\n\x1a\n")
+        self.assertTrue(os.path.isfile(os.path.join(self.elsewhere, "scratch.mpb")))
+        header = read_header(os.path.join(self.elsewhere, "quarzite3d", "scratch.hdr"))
+        self.assertEqual(header["Quarzite3D"]["map"], os.path.join(self.elsewhere, "scratch.mpb"))
+        self.assertEqual(header["Walls"]["1"], os.path.join(self.share, "brick.bmp"))
+        self.assertEqual(sorted(os.listdir(self.share)), shipped, "nothing written into the program's folders")
 
     def test_desktop_entry_starts_the_editor_with_its_icon(self):
         entry = configparser.ConfigParser(interpolation=None)

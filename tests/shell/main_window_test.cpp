@@ -144,9 +144,11 @@ TEST_F(MainWindowFixture, StartUpLogWindowsAndFirstRunWithoutSettings)
     EXPECT_EQ(nodeTexts(3).size(), 6);
     EXPECT_EQ(control<QLabel>("lblSelType")->text(), "Type: ");
 
-    // Items of windows that come later are there but disabled; hidden ones are not shown.
-    EXPECT_FALSE(action("itmSetViewer")->isEnabled());
-    EXPECT_FALSE(action("render")->isEnabled());
+    // Every command of the menus is available now; hidden ones are not shown.
+    EXPECT_TRUE(action("itmSetViewer")->isEnabled());
+    EXPECT_TRUE(action("itmRoomWizard")->isEnabled());
+    EXPECT_TRUE(action("render")->isEnabled());
+    EXPECT_TRUE(action("itmExportMap")->isEnabled());
     EXPECT_TRUE(action("itmImportWAD")->isVisible());
     EXPECT_EQ(action("itmRedraw")->shortcut(), QKeySequence("Ctrl+R"));
     EXPECT_EQ(action("itmPropWin")->shortcut(), QKeySequence("F4"));

@@ -34,6 +34,9 @@ public:
 
     // Runs the command of that menu item name or toolbar key; false when there is none.
     bool run(const std::string& name);
+    // Adds (or replaces) the command of a menu item name or toolbar key, for windows that bring
+    // their own commands.
+    void add(const std::string& name, std::function<void()> work) { commands_[name] = std::move(work); }
     // Opens a map file as Open Map does after its dialog (also the command line's file).
     void openMapFile(const std::string& path);
 
