@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/files.h"
 #include "tests/support/run_program.h"
@@ -41,6 +42,23 @@ TEST_F(EditorDriveProgramTest, StepsPreviewTheMapWalkAndSavePicturesOfTheWindows
     EXPECT_TRUE(isPng(dir.file("render.png")));
     EXPECT_TRUE(isPng(dir.file("live.png")));
     EXPECT_TRUE(qz::fileExists(dir.file("scratch.mpb")));
+}
+
+TEST_F(EditorDriveProgramTest, StepsReachTheWizardsModalDialogs)
+{
+    // An empty square room of four walls from the room wizard, the cross shape (twelve walls) from the shape
+    // wizard, then the render window's Init compiles the map into scratch.mpb.
+    qztest::ProgramResult run = qztest::runProgram(
+        QZ3DEDIT_PROGRAM,
+        {"--drive", "menu:itmRoomWizard pick:frmRoomWizard/List1=Empty%20room type:frmRoomWizard/txtNumSides=4 "
+                    "click:frmRoomWizard/cmdOK menu:itmShapeWizard pick:frmShapeWizard/cmbShapes=cross_room.xml "
+                    "click:frmShapeWizard/cmdCreate menu:render click:frmRender/cmdInit quit"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<uint8_t> compiled = qztest::readBytes(dir.file("scratch.mpb"));
+    ASSERT_GT(compiled.size(), 64u + 26u);
+    int32_t records = 0;
+    std::memcpy(&records, compiled.data() + 64, 4);
+    EXPECT_EQ(records, 16) << "the room's four walls and the cross's twelve";
 }
 
 TEST_F(EditorDriveProgramTest, AStepNamingAMissingControlEndsTheEditorWithStatusOne)
