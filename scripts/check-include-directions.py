@@ -31,6 +31,8 @@ RULES = [
      "the WAD import sits below the windows"),
     ("editor/wizards/generators/", ["editor/shell/", "editor/preview/", "platform/qt/", "engine/"],
      "the generators sit below the windows"),
+    ("editor/check/", ["editor/shell/", "editor/preview/", "editor/wizards/", "platform/qt/", "engine/"],
+     "the map checker sits below the windows"),
     ("editor/shell/logic/", ["platform/qt/", "engine/"], "the windows' logic is display-free"),
     ("editor/", ["engine/"], "the editor binds the engine by its exports only"),
 ]
@@ -41,7 +43,7 @@ EXEMPT = {"engine/viewer/viewer_program.cpp"}
 
 # Folders whose files must not include Qt at all.
 NO_QT = ["platform/", "format/", "engine/", "editor/model/", "editor/bsp/", "editor/import/", "editor/wizards/generators/",
-         "editor/shell/logic/", "editor/preview/logic/"]
+         "editor/shell/logic/", "editor/preview/logic/", "editor/check/"]
 QT_ALLOWED = ["platform/qt/"]
 
 
