@@ -14,7 +14,15 @@ std::string trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+std::string counted(size_t n, const char* what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); }
+
 }  // namespace
+
+std::string countsLine(const std::vector<Finding>& findings)
+{
+    const size_t errors = errorCount(findings);
+    return counted(errors, "error") + ", " + counted(findings.size() - errors, "warning");
+}
 
 const char* severityName(Severity severity) { return severity == Severity::Error ? "error" : "warning"; }
 

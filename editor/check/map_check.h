@@ -36,6 +36,8 @@ struct CheckOptions {
 std::vector<Finding> checkMap(const clsMap& map, const CheckOptions& options = {});
 
 size_t errorCount(const std::vector<Finding>& findings);
+// "2 errors, 1 warning".
+std::string countsLine(const std::vector<Finding>& findings);
 
 // "error: wall 12: ..." as qzmap check prints it and the Check Map window lists it.
 std::string findingLine(const clsMap& map, const Finding& finding);

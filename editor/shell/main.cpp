@@ -6,7 +6,10 @@
 #include "editor/shell/logic/startup_log.h"
 #include "editor/shell/mdi_form1.h"
 #include "editor/shell/screenshot.h"
+#include "editor/shell/test_hooks.h"
+#include "editor/shell/work_keeper.h"
 #include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_question_box.h"
 
 int main(int argc, char* argv[])
 {
@@ -16,6 +19,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(
         QString("%1.%2.%3").arg(QZ_VERSION_MAJOR).arg(QZ_VERSION_MINOR).arg(QZ_VERSION_REVISION));
     qz::installQtMessageSinks();
+    qz::installQtQuestionSink();
+    qzedit::installTestAnswer();
 
     QStringList arguments = QApplication::arguments().mid(1);
     qzedit::ScreenshotRequest screenshot = qzedit::takeScreenshotRequest(arguments);
@@ -29,6 +34,8 @@ int main(int argc, char* argv[])
     qzedit::MDIForm1 editor(log);
     editor.show();
     if (!arguments.isEmpty()) editor.commands().openMapFile(arguments.first().toStdString());
+    editor.commands().offerRecovery(editor.workKeeper().folder());
+    qzedit::applyTestMove(editor);
     if (screenshot.wanted()) qzedit::scheduleScreenshot(editor, screenshot);
     return QApplication::exec();
 }

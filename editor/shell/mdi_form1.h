@@ -9,6 +9,7 @@
 #include "editor/shell/logic/shell_windows.h"
 
 class QLabel;
+class QSessionManager;
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -24,6 +25,9 @@ class frmProject;
 class PropertyGridWindow;
 class SideEditorWindow;
 class frmSelect;
+class frmCheckMap;
+class UndoRefresh;
+class WorkKeeper;
 
 // The main window (caption "Quarzite3D Map Editor"): an MDI frame with the menus, the toolbar and
 // the status bar; it loads the settings, creates the child windows and then the map object, and
@@ -39,6 +43,7 @@ public:
     clsMap& map() { return *map_; }
     MapDocument& document() { return *document_; }
     MainCommands& commands() { return *commands_; }
+    WorkKeeper& workKeeper() { return *workKeeper_; }
     // Arranges the child windows for the main window's present size.
     void arrangeWindows();
     // Selects wall n as a click on it in the map view does.
@@ -51,6 +56,12 @@ private:
     QMdiSubWindow* addChild(QWidget* form);
     void showChild(QWidget* form);
     void updateRecentCaptions();
+    // The caption, Undo and Redo and the grid's items as the map and the settings now are.
+    void updateAuthoringState();
+    void showCheckMap();
+    // Session end: the user is asked as on Exit; without a chance to ask, the map goes to the
+    // recovery file and stays there for the next start.
+    void commitData(QSessionManager& manager);
 
     // ShellWindows
     void showMapView() override;
@@ -80,6 +91,7 @@ private:
     std::unique_ptr<FileDialogs> ownDialogs_;
     QMdiArea* mdi_;
     QLabel* statusPanel1_;
+    QLabel* statusPanel2_;
     frmMap* map_view_ = nullptr;
     frmProject* project_ = nullptr;
     PropertyGridWindow* properties_ = nullptr;
@@ -87,10 +99,17 @@ private:
     frmDragDrop* dragDrop_ = nullptr;
     SideEditorWindow* sideEditor_ = nullptr;
     HelpWindow* help_ = nullptr;
+    frmCheckMap* checkMap_ = nullptr;
+    // Closing goes ahead without asking: the user has answered already.
+    bool closeDecided_ = false;
+    // The session ended without a chance to ask: the recovery file stays for the next start.
+    bool keepRecovery_ = false;
     std::unique_ptr<ProjectSelection> selection_;
     std::unique_ptr<MainCommands> commands_;
     std::unique_ptr<clsMap> map_;
     std::unique_ptr<MapDocument> document_;
+    std::unique_ptr<UndoRefresh> undoRefresh_;
+    std::unique_ptr<WorkKeeper> workKeeper_;
 };
 
 }  // namespace qzedit

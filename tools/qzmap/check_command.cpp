@@ -8,13 +8,10 @@ using namespace qzedit;
 
 namespace {
 
-std::string counted(size_t n, const char* what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); }
-
 void printText(const clsMap& map, const std::vector<check::Finding>& findings, std::ostream& out)
 {
     for (const check::Finding& f : findings) out << check::findingLine(map, f) << "\n";
-    const size_t errors = check::errorCount(findings);
-    out << counted(errors, "error") << ", " << counted(findings.size() - errors, "warning") << "\n";
+    out << check::countsLine(findings) << "\n";
 }
 
 void printJson(const clsMap& map, const std::vector<check::Finding>& findings, std::ostream& out)

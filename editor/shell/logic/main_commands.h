@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "editor/shell/logic/map_grid.h"
 #include "editor/shell/logic/recent_files.h"
 
 namespace qzedit {
@@ -12,6 +13,7 @@ class MapDocument;
 class FileDialogs;
 class MapViewController;
 class ProjectSelection;
+class RecoveryFolder;
 class ShellWindows;
 
 // The main window's commands, by menu item name or toolbar key: files, recent files, zoom, tool
@@ -34,20 +36,29 @@ public:
 
     // Runs the command of that menu item name or toolbar key; false when there is none.
     bool run(const std::string& name);
+    // A command of a window of its own (Check Map), run like the others.
+    void add(const std::string& name, std::function<void()> command);
     // Opens a map file as Open Map does after its dialog (also the command line's file).
     void openMapFile(const std::string& path);
+    // Before the map is put aside or the editor ends: asks to save unsaved changes; false on Cancel.
+    bool mayCloseMap();
+    // At start: offers the maps that editors which ended without saving left in the folder.
+    void offerRecovery(RecoveryFolder& folder);
 
 private:
     void newMap();
     void openMap();
-    void saveMap();
-    void saveAs();
+    bool saveMap();
+    bool saveAs();
     void openRecent(int n);
     void importWad();
     void zoomIn();
     void zoomOut();
     void setClickMode(int mode);
     bool loadMap(const std::string& path);
+    // The map as it now is in every window: after it was put in place whole.
+    void showNewMap();
+    void changeGrid(const std::function<void(GridSettings&)>& change);
 
     ShellWindows& windows_;
     FileDialogs& dialogs_;
