@@ -34,7 +34,7 @@ int buttonsHeld(Qt::MouseButtons buttons)
 // One step of a mouse wheel is 120 eighths of a degree.
 constexpr int kWheelStep = 120;
 
-const QRgb kGridColor = qRgb(224, 224, 224);
+const QRgb kGridColor = qRgb(230, 230, 230);
 const QRgb kBackground = qRgb(255, 255, 255);
 
 }  // namespace

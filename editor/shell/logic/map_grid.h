@@ -14,7 +14,7 @@ struct GridSettings {
     // Lines closer than this many pixels would only grey the picture: the grid is hidden then.
     static constexpr double kDensestPixels = 4;
 
-    int32_t spacing = 64;
+    int32_t spacing = 128;
     bool shown = true;
     bool snap = false;
     bool operator==(const GridSettings&) const = default;

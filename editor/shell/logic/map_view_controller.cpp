@@ -268,7 +268,12 @@ void MapViewController::wheel(int steps, float x, float y)
     if (!map_ || steps == 0) return;
     int16_t magnification = map_->magX;
     for (int i = 0; i < std::abs(steps); ++i) magnification = steps > 0 ? zoomedIn(magnification) : zoomedOut(magnification);
-    place(zoomedAbout(*map_, magnification, x, y));
+    const ViewPlacement now {map_->magX, map_->offsetX, map_->offsetY};
+    WheelAnchor anchor {x, y, (x - map_->offsetX) * double(map_->magX), (y - map_->offsetY) * double(map_->magY), now};
+    if (wheelAnchor_ && wheelAnchor_->x == x && wheelAnchor_->y == y && wheelAnchor_->view == now) anchor = *wheelAnchor_;
+    place(zoomedAbout(anchor.mapX, anchor.mapY, magnification, x, y));
+    anchor.view = {map_->magX, map_->offsetX, map_->offsetY};
+    wheelAnchor_ = anchor;
 }
 
 void MapViewController::zoomToFit()

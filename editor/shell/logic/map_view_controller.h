@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include "editor/model/clsMap.h"
 #include "editor/shell/logic/map_grid.h"
@@ -119,6 +120,14 @@ private:
     bool panning_ = false;
     float panX_ = 0, panY_ = 0;             // the press of a pan
     int32_t panOffsetX_ = 0, panOffsetY_ = 0;  // the view's offsets then
+    // The map point the wheel zooms about, kept while the pointer and the view stay as the wheel
+    // left them, so that the rounding of one step does not move the point of the next.
+    struct WheelAnchor {
+        float x, y;
+        double mapX, mapY;
+        ViewPlacement view;
+    };
+    std::optional<WheelAnchor> wheelAnchor_;
 };
 
 }  // namespace qzedit

@@ -20,12 +20,14 @@ namespace {
 const char* const kInfoSection = "recovery";
 const char* const kPathKey = "path";
 
+// The process and the moment keep editors apart; the count keeps apart the folders of one process.
 std::string uniqueBaseName()
 {
+    static int made = 0;
     const auto started = std::chrono::duration_cast<std::chrono::milliseconds>(
                              std::chrono::system_clock::now().time_since_epoch())
                              .count();
-    return "QZ3Dedit-" + std::to_string(::getpid()) + "-" + std::to_string(started);
+    return "QZ3Dedit-" + std::to_string(::getpid()) + "-" + std::to_string(started) + "-" + std::to_string(made++);
 }
 
 std::string withExtension(const std::string& mapFile, const char* extension)

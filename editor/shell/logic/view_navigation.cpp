@@ -21,10 +21,8 @@ int32_t offsetFor(double mapValue, double viewValue, int16_t magnification)
 
 }  // namespace
 
-ViewPlacement zoomedAbout(const clsMap& view, int16_t magnification, double x, double y)
+ViewPlacement zoomedAbout(double mapX, double mapY, int16_t magnification, double x, double y)
 {
-    const double mapX = (x - view.offsetX) * view.magX;
-    const double mapY = (y - view.offsetY) * view.magY;
     return {magnification, offsetFor(mapX, x, magnification), offsetFor(mapY, y, magnification)};
 }
 

@@ -13,9 +13,9 @@ struct ViewPlacement {
     bool operator==(const ViewPlacement&) const = default;
 };
 
-// The view at a new magnification with the map point under the view point (x, y) kept there, to
+// The view at a new magnification with the map point (mapX, mapY) at the view point (x, y), to
 // within the rounding of the offsets to whole pixels.
-ViewPlacement zoomedAbout(const clsMap& view, int16_t magnification, double x, double y);
+ViewPlacement zoomedAbout(double mapX, double mapY, int16_t magnification, double x, double y);
 
 // The smallest whole magnification at which every wall and the viewer start fit in a picture of
 // width x height pixels, less a margin of 16 pixels on each side, with the map centred; nothing for
