@@ -106,7 +106,7 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
     addChild(dragDrop_);
     sideEditor_ = new SideEditorWindow(this);
     checkMap_ = new frmCheckMap(*selection_, map_view_->controller());
-    addChild(checkMap_);
+    addChild(checkMap_)->resize(720, 280);
     commands_->add("itmCheckMap", [this] { showCheckMap(); });
     log.line("Finished forms");
 
