@@ -33,6 +33,8 @@ RULES = [
      "the generators sit below the windows"),
     ("editor/wizards/logic/", ["editor/shell/", "editor/preview/", "platform/qt/", "engine/"],
      "the wizards' logic is display-free and sits below the windows"),
+    ("editor/check/", ["editor/shell/", "editor/preview/", "editor/wizards/", "platform/qt/", "engine/"],
+     "the map checker sits below the windows"),
     ("editor/shell/logic/", ["platform/qt/", "engine/"], "the windows' logic is display-free"),
     ("editor/preview/logic/", ["platform/qt/", "engine/"], "the preview's logic is display-free"),
     ("editor/", ["engine/"], "the editor binds the engine by its exports only"),
@@ -44,7 +46,7 @@ EXEMPT = {"engine/viewer/viewer_program.cpp"}
 
 # Folders whose files must not include Qt at all.
 NO_QT = ["platform/", "format/", "engine/", "editor/model/", "editor/bsp/", "editor/import/", "editor/wizards/generators/",
-         "editor/wizards/logic/", "editor/shell/logic/", "editor/preview/logic/"]
+         "editor/wizards/logic/", "editor/shell/logic/", "editor/preview/logic/", "editor/check/", "editor/document/"]
 QT_ALLOWED = ["platform/qt/"]
 
 

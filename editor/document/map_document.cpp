@@ -26,6 +26,17 @@ bool MapDocument::change(const std::string& name, const std::function<void()>& w
 
 bool MapDocument::replace(const std::string& name, const std::function<bool()>& work, const std::string& path)
 {
+    return replaceWith(name, work, path, true);
+}
+
+bool MapDocument::recover(const std::string& name, const std::function<bool()>& work, const std::string& path)
+{
+    return replaceWith(name, work, path, false);
+}
+
+bool MapDocument::replaceWith(const std::string& name, const std::function<bool()>& work, const std::string& path,
+                              bool saved)
+{
     adoptOutsideChanges();
     try {
         if (!work()) {
@@ -39,7 +50,8 @@ bool MapDocument::replace(const std::string& name, const std::function<bool()>& 
     const DocumentState before {path_, savedState_};
     const uint64_t state = nextState_++;
     path_ = path;
-    savedState_ = state;
+    // A state no step ever takes: nothing in the history is what the file holds.
+    savedState_ = saved ? state : kNeverSaved;
     record(Step {name, snapshot_.takeChanges(map_), state, true, before, {path_, savedState_}});
     notify(EventKind::Changed, name);
     return true;
@@ -79,11 +91,14 @@ void MapDocument::markSaved(const std::string& path)
 {
     path_ = path;
     savedState_ = currentState();
+    notifyState();
 }
 
 void MapDocument::adoptOutsideChanges() { snapshot_.takeChanges(map_); }
 
 void MapDocument::addListener(Listener listener) { listeners_.push_back(std::move(listener)); }
+
+void MapDocument::addStateListener(StateListener listener) { stateListeners_.push_back(std::move(listener)); }
 
 void MapDocument::record(Step step)
 {
@@ -108,6 +123,12 @@ void MapDocument::notify(EventKind kind, const std::string& name)
 {
     const Event event {kind, name};
     for (const Listener& listener : listeners_) listener(event);
+    notifyState();
+}
+
+void MapDocument::notifyState()
+{
+    for (const StateListener& listener : stateListeners_) listener();
 }
 
 void applyChange(MapDocument* document, const std::string& name, const std::function<void()>& work)

@@ -22,6 +22,7 @@ public:
         std::string name;  // the change's name
     };
     using Listener = std::function<void(const Event&)>;
+    using StateListener = std::function<void()>;
 
     static constexpr size_t kMaxSteps = 1000;
     static constexpr size_t kMaxHistoryBytes = 256u * 1024 * 1024;
@@ -36,6 +37,9 @@ public:
     // belongs to path and is unmodified. Undo brings back the map, the path and the modified state
     // from before. Work that returns false has changed nothing (a refused file): no step is kept.
     bool replace(const std::string& name, const std::function<bool()>& work, const std::string& path);
+    // Like replace, for a map that is not what the file at path holds (work kept from an editor
+    // that ended without saving it): afterwards the document belongs to path and is modified.
+    bool recover(const std::string& name, const std::function<bool()>& work, const std::string& path);
 
     bool canUndo() const { return done_ > 0; }
     bool canRedo() const { return done_ < steps_.size(); }
@@ -50,13 +54,19 @@ public:
     // After a successful save to path: the map as it is now is the file's.
     void markSaved(const std::string& path);
     bool modified() const { return currentState() != savedState_; }
+    // Names the map's state in the history: the same number after undo or redo means the same map.
+    uint64_t revision() const { return currentState(); }
 
     void addListener(Listener listener);
+    // Hears whenever modified() or path() may have changed: every change, undo, redo and save.
+    void addStateListener(StateListener listener);
 
     size_t stepCount() const { return steps_.size(); }
     size_t historyBytes() const { return historyBytes_; }
 
 private:
+    static constexpr uint64_t kNeverSaved = UINT64_MAX;
+
     struct DocumentState {
         std::string path;
         uint64_t savedState;
@@ -74,6 +84,8 @@ private:
     uint64_t currentState() const { return done_ > 0 ? steps_[done_ - 1].state : baseState_; }
     void record(Step step);
     void notify(EventKind kind, const std::string& name);
+    void notifyState();
+    bool replaceWith(const std::string& name, const std::function<bool()>& work, const std::string& path, bool saved);
 
     clsMap& map_;
     MapSnapshot snapshot_;
@@ -85,6 +97,7 @@ private:
     uint64_t savedState_ = 0;
     std::string path_;
     std::vector<Listener> listeners_;
+    std::vector<StateListener> stateListeners_;
 };
 
 // Runs work as a change of the document when there is one, else on the map alone (a window's logic

@@ -1,7 +1,6 @@
 #include "editor/shell/frm_map.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTimer>
@@ -68,12 +67,6 @@ bool frmMap::event(QEvent* event)
     return QWidget::event(event);
 }
 
-void frmMap::keyPressEvent(QKeyEvent* event)
-{
-    controller_.keyPress();
-    event->accept();
-}
-
 double frmMap::horizontalFraction() const
 {
     return hScroll_->value() / static_cast<double>(MapViewController::kScrollSpan);
@@ -94,7 +87,17 @@ void frmMap::setScrollRanges(const ScrollRanges& ranges)
     vScroll_->setRange(ranges.vMin, ranges.vMax);
 }
 
+void frmMap::setScrollPositions(int horizontal, int vertical)
+{
+    QSignalBlocker quietH(hScroll_);
+    QSignalBlocker quietV(vScroll_);
+    hScroll_->setValue(horizontal);
+    vScroll_->setValue(vertical);
+}
+
 void frmMap::clearPicture() { picture_->surface().clear(); }
+
+void frmMap::drawGridUnder(const GridLines& lines) { picture_->drawGridUnder(lines); }
 
 void frmMap::pictureChanged() { picture_->update(); }
 
@@ -108,9 +111,5 @@ void frmMap::setFlashTimerEnabled(bool enabled)
         tmrFlash_->stop();
 }
 
-void frmMap::focusValueBox()
-{
-    if (focusValueBoxHandler) focusValueBoxHandler();
-}
 
 }  // namespace qzedit

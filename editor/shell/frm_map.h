@@ -1,6 +1,5 @@
 #pragma once
 #include <QWidget>
-#include <functional>
 
 #include "editor/shell/logic/map_view_controller.h"
 
@@ -22,25 +21,23 @@ public:
     PictureBox& picture() { return *picture_; }
     QTimer& flashTimer() { return *tmrFlash_; }
     void setMap(clsMap* map) { controller_.setMap(map); }
-    // Where a key pressed in the view sends the focus: the property grid's value box.
-    std::function<void()> focusValueBoxHandler;
 
     // Lays the controls out for a view window of w x h twips.
     void applyLayout(int w, int h);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
     double horizontalFraction() const override;
     double verticalFraction() const override;
     void setScrollRanges(const ScrollRanges& ranges) override;
+    void setScrollPositions(int horizontal, int vertical) override;
     void clearPicture() override;
+    void drawGridUnder(const GridLines& lines) override;
     void pictureChanged() override;
     bool flashTimerEnabled() const override;
     void setFlashTimerEnabled(bool enabled) override;
-    void focusValueBox() override;
     void relayout();
 
     PictureBox* picture_;

@@ -11,7 +11,9 @@
 #include "editor/shell/logic/startup_log.h"
 #include "editor/shell/mdi_form1.h"
 #include "editor/shell/screenshot.h"
+#include "editor/shell/work_keeper.h"
 #include "platform/qt/qt_message_box.h"
+#include "platform/qt/qt_question_box.h"
 
 namespace {
 
@@ -66,6 +68,7 @@ int main(int argc, char* argv[])
         }
     }
     qz::installQtMessageSinks();
+    qz::installQtQuestionSink();
     qzedit::ScreenshotRequest screenshot = qzedit::takeScreenshotRequest(arguments);
 
     qzedit::StartupLog log;
@@ -80,8 +83,10 @@ int main(int argc, char* argv[])
     editor.show();
     if (!arguments.isEmpty()) editor.commands().openMapFile(arguments.first().toStdString());
     if (screenshot.wanted()) qzedit::scheduleScreenshot(editor, screenshot);
+    // The steps start before the offer of recovery, so that they can answer it.
     qzedit::EditorDriveScript script(drive.value_or(QStringList()));
     if (drive) script.start();
+    editor.commands().offerRecovery(editor.workKeeper().folder());
     const int status = QApplication::exec();
     delete splash.data();
     return status;

@@ -7,9 +7,12 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QSessionManager>
 #include <QStatusBar>
 
 #include "editor/model/clsMap.h"
+#include "editor/shell/authoring_menus.h"
+#include "editor/shell/frm_check_map.h"
 #include "editor/shell/frm_drag_drop.h"
 #include "editor/shell/frm_import_wad.h"
 #include "editor/shell/frm_map.h"
@@ -20,6 +23,8 @@
 #include "editor/shell/frm_splash.h"
 #include "editor/shell/help_window.h"
 #include "editor/shell/logic/startup_log.h"
+#include "editor/shell/logic/undo_refresh.h"
+#include "editor/shell/logic/window_caption.h"
 #include "editor/shell/logic/window_layout.h"
 #include "editor/shell/main_menu.h"
 #include "editor/shell/qt_file_dialogs.h"
@@ -31,6 +36,7 @@
 #include "editor/wizards/frm_split_wall.h"
 #include "editor/wizards/frm_stair_wizard.h"
 #include "platform/program_folders.h"
+#include "editor/shell/work_keeper.h"
 
 namespace qzedit {
 
@@ -55,7 +61,8 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
     : ownDialogs_(dialogs ? nullptr : std::make_unique<QtFileDialogs>(this)),
       dialogs_(dialogs ? dialogs : ownDialogs_.get()),
       mdi_(new QMdiArea(this)),
-      statusPanel1_(new QLabel(this))
+      statusPanel1_(new QLabel(this)),
+      statusPanel2_(new QLabel(this))
 {
     setObjectName("MDIForm1");
     setWindowTitle("Quarzite3D Map Editor");
@@ -67,12 +74,17 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
     statusPanel1_->setObjectName("Panel1");
     statusPanel1_->setMinimumWidth(220);
     statusBar()->addWidget(statusPanel1_);
+    statusPanel2_->setObjectName("Panel2");
+    statusPanel2_->setMinimumWidth(220);
+    statusBar()->addWidget(statusPanel2_);
     resize(1280, 800);
 
     CommandRunner run = [this](const QString& name) {
         if (commands_) commands_->run(name.toStdString());
+        updateAuthoringState();
     };
     buildMenuBar(*this, run);
+    addAuthoringMenus(*this, run);
     buildToolbar(*this, run);
 
     log.line("Loading INI");
@@ -83,6 +95,7 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
     commands_ = std::make_unique<MainCommands>(windows, *dialogs_, map_view_->controller(),
                                                *selection_);
     commands_->recentFiles().load();
+    map_view_->controller().setGrid(loadGridSettings());
     log.line("Setting recent files");
     updateRecentCaptions();
     log.line("Setting HLP");
@@ -101,6 +114,9 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
     dragDrop_ = new frmDragDrop;
     addChild(dragDrop_);
     sideEditor_ = new SideEditorWindow(this);
+    checkMap_ = new frmCheckMap(*selection_, map_view_->controller());
+    addChild(checkMap_)->resize(720, 280);
+    commands_->add("itmCheckMap", [this] { showCheckMap(); });
     log.line("Finished forms");
 
     project_->setSelection(selection_.get());
@@ -108,7 +124,6 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
     selection_->clearSelectList = [this] { select_->clearList(); };
     properties_->grid().redrawMap = [this] { map_view_->controller().redraw(); };
     sideEditor_->editor().redrawMap = [this] { map_view_->controller().redraw(); };
-    map_view_->focusValueBoxHandler = [this] { properties_->focusValueBox(); };
 
     log.line("Adjusting windows");
     arrangeWindows();
@@ -124,6 +139,18 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
     properties_->grid().setDocument(document_.get());
     selection_->setMap(map_.get());
     commands_->setDocument(document_.get());
+    checkMap_->list().setMap(map_.get());
+    undoRefresh_ = std::make_unique<UndoRefresh>(*document_, *selection_, properties_->grid(), map_view_->controller());
+    workKeeper_ = std::make_unique<WorkKeeper>(*document_);
+    workKeeper_->autosave().onFailure = [this](const std::string& message) {
+        statusBar()->showMessage(QString::fromStdString(message), 10000);
+    };
+    document_->addStateListener([this] { updateAuthoringState(); });
+    document_->addListener([this](const MapDocument::Event&) {
+        if (checkMap_->isVisible()) checkMap_->checkAgain();
+    });
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &MDIForm1::commitData);
+    updateAuthoringState();
 
     for (QWidget* form : std::initializer_list<QWidget*>{map_view_, project_, properties_}) form->parentWidget()->show();
 
@@ -181,15 +208,58 @@ void MDIForm1::selectWall(int32_t n)
 void MDIForm1::updateRecentCaptions()
 {
     for (int n = 1; n <= RecentFiles::kCount; ++n)
-        if (auto* action = findChild<QAction*>("itmRecentFile" + QString::number(n)))
+        if (auto* action = findChild<QAction*>("itmRecentFile" + QString::number(n))) {
             action->setText(menuCaption(commands_->recentFiles().caption(n)));
+            // An entry without a map is no use to show.
+            action->setVisible(!commands_->recentFiles().path(n).empty());
+        }
+}
+
+void MDIForm1::updateAuthoringState()
+{
+    if (!document_) return;
+    setWindowTitle(QString::fromStdString(mainWindowCaption(document_->path(), document_->modified())));
+    updateAuthoringMenus(*this, document_.get(), map_view_->controller().grid());
+}
+
+void MDIForm1::showCheckMap()
+{
+    checkMap_->checkAgain();
+    showChild(checkMap_);
 }
 
 void MDIForm1::closeEvent(QCloseEvent* event)
 {
+    // Unsaved changes are the user's to keep or drop; Cancel leaves the editor as it was.
+    if (!closeDecided_ && commands_ && !commands_->mayCloseMap()) {
+        event->ignore();
+        return;
+    }
+    closeDecided_ = true;
+    // A clean exit leaves nothing to recover.
+    if (workKeeper_ && !keepRecovery_) workKeeper_->autosave().finish();
     // Closing the main window ends the editor, whatever tool windows are still open.
     event->accept();
     QApplication::quit();
+}
+
+void MDIForm1::commitData(QSessionManager& manager)
+{
+    if (closeDecided_ || !commands_) return;
+    if (manager.allowsInteraction()) {
+        const bool mayEnd = commands_->mayCloseMap();
+        manager.release();
+        if (mayEnd)
+            closeDecided_ = true;
+        else
+            manager.cancel();
+        return;
+    }
+    if (document_ && document_->modified() && workKeeper_) {
+        workKeeper_->autosave().keepNow();
+        keepRecovery_ = true;
+    }
+    closeDecided_ = true;
 }
 
 void MDIForm1::showMapView() { showChild(map_view_); }
@@ -258,7 +328,12 @@ std::vector<std::string> MDIForm1::selectListItems() const
     return items;
 }
 
-void MDIForm1::exitProgram() { QApplication::quit(); }
+void MDIForm1::exitProgram()
+{
+    // The user was asked before this; the window's close must not ask again.
+    closeDecided_ = true;
+    close();
+}
 
 void MDIForm1::deselectSideDef() { map_view_->controller().deselectSideDef(); }
 
@@ -273,6 +348,7 @@ void MDIForm1::doEvents() { QApplication::processEvents(QEventLoop::ExcludeUserI
 void MDIForm1::setStatusPanelText(int panel, const std::string& text)
 {
     if (panel == 1) statusPanel1_->setText(QString::fromStdString(text));
+    if (panel == 2) statusPanel2_->setText(QString::fromStdString(text));
 }
 
 void MDIForm1::resetList() { project_->resetList(); }

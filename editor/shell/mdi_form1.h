@@ -11,6 +11,7 @@
 
 class QDialog;
 class QLabel;
+class QSessionManager;
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -26,6 +27,9 @@ class frmProject;
 class PropertyGridWindow;
 class SideEditorWindow;
 class frmSelect;
+class frmCheckMap;
+class UndoRefresh;
+class WorkKeeper;
 
 // The main window (caption "Quarzite3D Map Editor"): an MDI frame with the menus, the toolbar and
 // the status bar; it loads the settings, creates the child windows and then the map object, and
@@ -42,6 +46,7 @@ public:
     MapDocument& document() { return *document_; }
     MainCommands& commands() { return *commands_; }
     FileDialogs& fileDialogs() { return *dialogs_; }
+    WorkKeeper& workKeeper() { return *workKeeper_; }
     // Arranges the child windows for the main window's present size.
     void arrangeWindows();
     // Selects wall n as a click on it in the map view does.
@@ -54,6 +59,12 @@ private:
     QMdiSubWindow* addChild(QWidget* form);
     void showChild(QWidget* form);
     void updateRecentCaptions();
+    // The caption, Undo and Redo and the grid's items as the map and the settings now are.
+    void updateAuthoringState();
+    void showCheckMap();
+    // Session end: the user is asked as on Exit; without a chance to ask, the map goes to the
+    // recovery file and stays there for the next start.
+    void commitData(QSessionManager& manager);
 
     // ShellWindows
     void showMapView() override;
@@ -86,6 +97,7 @@ private:
     FileDialogs* dialogs_;
     QMdiArea* mdi_;
     QLabel* statusPanel1_;
+    QLabel* statusPanel2_;
     frmMap* map_view_ = nullptr;
     frmProject* project_ = nullptr;
     PropertyGridWindow* properties_ = nullptr;
@@ -95,10 +107,17 @@ private:
     HelpWindow* help_ = nullptr;
     // The wizard dialogs, each made on first use and kept hidden between uses.
     std::map<WizardDialog, QDialog*> wizards_;
+    frmCheckMap* checkMap_ = nullptr;
+    // Closing goes ahead without asking: the user has answered already.
+    bool closeDecided_ = false;
+    // The session ended without a chance to ask: the recovery file stays for the next start.
+    bool keepRecovery_ = false;
     std::unique_ptr<ProjectSelection> selection_;
     std::unique_ptr<MainCommands> commands_;
     std::unique_ptr<clsMap> map_;
     std::unique_ptr<MapDocument> document_;
+    std::unique_ptr<UndoRefresh> undoRefresh_;
+    std::unique_ptr<WorkKeeper> workKeeper_;
 };
 
 }  // namespace qzedit

@@ -5,6 +5,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+#include <cmath>
 
 #include "editor/shell/logic/command_guard.h"
 #include "editor/shell/logic/map_view_controller.h"
@@ -13,18 +15,27 @@ namespace qzedit {
 
 namespace {
 
+// The middle button pans the view; every other button but the left sets the insertion point.
 int buttonOf(Qt::MouseButton button)
 {
-    return button == Qt::LeftButton ? MapViewController::kLeftButton : MapViewController::kRightButton;
+    if (button == Qt::LeftButton) return MapViewController::kLeftButton;
+    return button == Qt::MiddleButton ? MapViewController::kMiddleButton : MapViewController::kRightButton;
 }
 
 int buttonsHeld(Qt::MouseButtons buttons)
 {
     int held = 0;
     if (buttons & Qt::LeftButton) held |= MapViewController::kLeftButton;
-    if (buttons & (Qt::RightButton | Qt::MiddleButton)) held |= MapViewController::kRightButton;
+    if (buttons & Qt::MiddleButton) held |= MapViewController::kMiddleButton;
+    if (buttons & ~(Qt::LeftButton | Qt::MiddleButton)) held |= MapViewController::kRightButton;
     return held;
 }
+
+// One step of a mouse wheel is 120 eighths of a degree.
+constexpr int kWheelStep = 120;
+
+const QRgb kGridColor = qRgb(230, 230, 230);
+const QRgb kBackground = qRgb(255, 255, 255);
 
 }  // namespace
 
@@ -35,6 +46,28 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent), surface_(QSize(1, 1))
     setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::CrossCursor);
+    // The map coordinates under the pointer follow it without a button held.
+    setMouseTracking(true);
+}
+
+void PictureBox::drawGridUnder(const GridLines& lines)
+{
+    QImage& image = surface_.imageForChange();
+    const int width = image.width(), height = image.height();
+    auto paint = [&](int x, int y) {
+        QRgb* pixel = reinterpret_cast<QRgb*>(image.scanLine(y)) + x;
+        if ((*pixel | 0xff000000u) == kBackground) *pixel = kGridColor;
+    };
+    for (double column : lines.columns) {
+        const int x = static_cast<int>(std::lround(column));
+        if (x < 0 || x >= width) continue;
+        for (int y = 0; y < height; ++y) paint(x, y);
+    }
+    for (double row : lines.rows) {
+        const int y = static_cast<int>(std::lround(row));
+        if (y < 0 || y >= height) continue;
+        for (int x = 0; x < width; ++x) paint(x, y);
+    }
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
@@ -69,6 +102,16 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     if (!controller_) return;
     QPointF at = event->position();
     runGuarded([&] { controller_->mouseUp(buttonOf(event->button()), static_cast<float>(at.x()), static_cast<float>(at.y())); });
+}
+
+void PictureBox::wheelEvent(QWheelEvent* event)
+{
+    if (!controller_) return;
+    const int steps = event->angleDelta().y() / kWheelStep;
+    if (steps == 0) return;
+    QPointF at = event->position();
+    runGuarded([&] { controller_->wheel(steps, static_cast<float>(at.x()), static_cast<float>(at.y())); });
+    event->accept();
 }
 
 void PictureBox::dragEnterEvent(QDragEnterEvent* event)

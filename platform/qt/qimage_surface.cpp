@@ -45,6 +45,12 @@ void QImageSurface::clear()
     image_.fill(Qt::white);
 }
 
+QImage& QImageSurface::imageForChange()
+{
+    finish();
+    return image_;
+}
+
 const QImage& QImageSurface::image()
 {
     finish();

@@ -24,6 +24,8 @@ public:
     // Fills the picture with its white background.
     void clear();
     const QImage& image();
+    // The picture to change pixel by pixel, the pending drawing finished first.
+    QImage& imageForChange();
 
     void setDrawMode(int mode) override { mode_ = mode; }
     void setDrawWidth(int width) override { width_ = width; }

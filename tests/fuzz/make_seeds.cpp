@@ -8,6 +8,7 @@
 #include "editor/model/clsMap.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
+#include "tests/support/check_maps.h"
 #include "tests/support/texture_lumps.h"
 #include "tests/support/wad_builder.h"
 
@@ -136,6 +137,12 @@ int main(int argc, char** argv)
     qz::setFixedRandomSeed(7);
     std::filesystem::path folder = argv[1];
     mapSeeds(folder / "fuzz_read_map");
+    mapSeeds(folder / "fuzz_map_check");
+    {
+        clsMap every;
+        qztest::buildEveryFindingMap(every);
+        every.WriteNewMPB((folder / "fuzz_map_check" / "every.map").string(), false);
+    }
     profileSeeds(folder / "fuzz_profile");
     mapSeeds(folder / "fuzz_engine_world");
     headerSeeds(folder / "fuzz_engine_header");

@@ -128,7 +128,7 @@ TEST_F(MainWindowFixture, StartUpLogWindowsAndFirstRunWithoutSettings)
               "Loading INI\nSetting recent files\nSetting HLP\nLoading Map\nLoading Project\nLoading Props\n"
               "Load Render\nLoad Select\nFinished forms\nAdjusting windows\nCreating a class\nListing lines\n"
               "Done.\n");
-    EXPECT_EQ(form->windowTitle(), "Quarzite3D Map Editor");
+    EXPECT_EQ(form->windowTitle(), "untitled.map - Quarzite3D Map Editor");
     for (int n = 1; n <= 4; ++n)
         EXPECT_EQ(action(("itmRecentFile" + std::to_string(n)).c_str())->text().toStdString(),
                   "&" + std::to_string(n) + " ");

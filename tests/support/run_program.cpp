@@ -79,10 +79,12 @@ bool RunningProgram::waitForEnd(std::chrono::milliseconds timeout)
     return ending_.has_value();
 }
 
-void RunningProgram::terminate()
+void RunningProgram::terminate() { kill(SIGTERM); }
+
+void RunningProgram::kill(int signal)
 {
     if (ending_) return;
-    kill(pid_, SIGTERM);
+    ::kill(pid_, signal);
     int status = 0;
     waitpid(pid_, &status, 0);
     reap(status);

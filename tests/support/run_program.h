@@ -34,6 +34,8 @@ public:
     std::optional<std::string> ending() const { return ending_; }
     // Asks it to stop (SIGTERM) and waits for it.
     void terminate();
+    // Ends it with the signal (SIGKILL: at once, with no chance to clean up) and waits for it.
+    void kill(int signal);
     std::string err() const { return readText(outputs_.file("stderr")); }
 
 private:

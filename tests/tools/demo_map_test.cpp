@@ -88,9 +88,9 @@ TEST_F(DemoMap, OpeningsAreWalkableAndFaceTheLowerRoom)
     }
 }
 
-// The engine fills the floor seen round a transparent wall from the rooms behind it, so the rooms
-// on both sides of one must have the same floor: the same height and the same flat.
-TEST_F(DemoMap, EveryTransparentWallHasTheSameFloorOnBothSides)
+// The engine fills the floor and the ceiling seen round a transparent wall from the rooms behind it,
+// so the rooms on both sides of one must have the same floor and ceiling: heights, flats and sky.
+TEST_F(DemoMap, EveryTransparentWallHasTheSameFloorAndCeilingOnBothSides)
 {
     // The area holding a point, or -1.
     auto areaAt = [&](double x, double y) {
@@ -127,6 +127,9 @@ TEST_F(DemoMap, EveryTransparentWallHasTheSameFloorOnBothSides)
             ++twins;
             EXPECT_EQ(t.floorHtBegin, w.floorHtBegin) << "wall " << j;
             EXPECT_EQ(t.txrFFloor, w.txrFFloor) << "wall " << j;
+            EXPECT_EQ(t.ceilHtEnd, w.ceilHtEnd) << "wall " << j;
+            EXPECT_EQ(t.txrFCeil, w.txrFCeil) << "wall " << j;
+            EXPECT_EQ(t.wallFlags & kWallSkyCeiling, w.wallFlags & kWallSkyCeiling) << "wall " << j;
         }
         EXPECT_GE(twins, 1);
     }

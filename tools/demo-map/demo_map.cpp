@@ -18,11 +18,13 @@ constexpr int32_t kFlagstones = 1, kWoodFloor = 2, kCeilingTiles = 3, kGrass = 4
 
 constexpr int32_t kEyeHeight = 56;
 
-// The engine fills the floor seen round a transparent wall from the room behind it, so the rooms
-// on both sides of a grate share their floor: the courtyard and the vault are paved like the hall,
-// at its level.
+// The engine fills the floor and the ceiling seen round a transparent wall from the room behind it,
+// so the rooms on both sides of a grate share their floor and their ceiling: the courtyard and the
+// vault are paved like the hall, at its level, and the hall's grate onto the courtyard opens into a
+// covered walkway under a ceiling like the hall's, not under the sky.
 const RoomStyle kHall {0, 192, flat::kFlagstones, flat::kCeilingTiles, wall::kBrick, 0};
 const RoomStyle kCourtyard {0, 256, flat::kFlagstones, flat::kCeilingTiles, wall::kMossy, kWallSkyCeiling};
+const RoomStyle kWalkway {0, 192, flat::kFlagstones, flat::kCeilingTiles, wall::kMossy, 0};
 const RoomStyle kGallery {48, 176, flat::kWoodFloor, flat::kCeilingTiles, wall::kWood, 0};
 const RoomStyle kTower {0, 512, flat::kMetalPlate, flat::kCeilingTiles, wall::kMetal, 0};
 const RoomStyle kVault {0, 192, flat::kFlagstones, flat::kCeilingTiles, wall::kDarkBrick, 0};
@@ -62,10 +64,15 @@ void buildHall(clsMap& map)
 }
 
 // The courtyard west of the hall: x -384..0, y 0..512, open to the sky, with a waterfall and a lawn
-// in its south-west corner.
+// in its south-west corner, and the walkway (x -64..0, y 96..224) behind the hall's grate.
 void buildCourtyard(clsMap& map)
 {
     const int32_t sky = kWallSkyCeiling;
+    const WallStyle walkwayOpenings[] = {
+        openingWall(kCourtyard, kWalkway, 0, 224, -64, 224),
+        openingWall(kCourtyard, kWalkway, -64, 224, -64, 96),
+        openingWall(kCourtyard, kWalkway, -64, 96, 0, 96),
+    };
     addArea(map, "Courtyard", kCourtyard,
             {
                 solidWall(kCourtyard, -384, 0, -384, 128),
@@ -75,13 +82,22 @@ void buildCourtyard(clsMap& map)
                 solidWall(kCourtyard, 0, 512, 0, 384),
                 openingWall(kCourtyard, kHall, 0, 384, 0, 288),
                 solidWall(kCourtyard, 0, 288, 0, 224),
-                styled(solidWall(kCourtyard, 0, 224, 0, 96), wall::kGrate, kWallTransparent | sky),
+                walkwayOpenings[0],
+                walkwayOpenings[1],
+                walkwayOpenings[2],
                 solidWall(kCourtyard, 0, 96, 0, 0),
                 solidWall(kCourtyard, 0, 0, -384, 0),
             });
     addPillar(map, "Yard pillar 1", kCourtyard, 6, -236, 180, 24, wall::kMossy);
     addPillar(map, "Yard pillar 2", kCourtyard, 6, -108, 308, 24, wall::kMossy);
     addRaisedBlock(map, "Lawn", kCourtyard, 8, flat::kGrass, -272, 16, 80, wall::kMossy);
+    addArea(map, "Walkway", kWalkway,
+            {
+                walkwayOpenings[0],
+                walkwayOpenings[1],
+                walkwayOpenings[2],
+                styled(solidWall(kWalkway, 0, 224, 0, 96), wall::kGrate, kWallTransparent),
+            });
 }
 
 // Three steps up from the hall's north doorway to the gallery, each one area.

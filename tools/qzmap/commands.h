@@ -18,3 +18,12 @@ struct ImportWadArguments {
 };
 // qzmap import-wad FILE.wad MAP OUT.map [--textures DIR] [--fit]: prints the import report.
 bool importWadCommand(const ImportWadArguments& args, std::ostream& out, std::string& failure);
+
+struct CheckArguments {
+    std::string mapPath;
+    std::string headerPath;  // empty: textures are not checked
+    bool json = false;
+};
+// qzmap check FILE [--json] [--header HDR]: prints the map checker's findings as lines or JSON;
+// foundErrors tells whether any of them is an error.
+bool checkCommand(const CheckArguments& args, std::ostream& out, std::string& failure, bool& foundErrors);

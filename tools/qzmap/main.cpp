@@ -18,7 +18,12 @@ constexpr const char* kUsage =
     "                                convert a map of the WAD into OUT.map and print the import\n"
     "                                report; --textures writes its palette, textures, flats, sky,\n"
     "                                compiled map and header into DIR; --fit imports the part\n"
-    "                                around the player start that fits when the whole map does not\n";
+    "                                around the player start that fits when the whole map does not\n"
+    "       qzmap check FILE [--json] [--header HDR]\n"
+    "                                what in the map the engine cannot take or will show wrongly,\n"
+    "                                each finding with its record and what to do; --header also\n"
+    "                                checks texture numbers against the header's lists; exit 1\n"
+    "                                when there are errors\n";
 
 std::string oneLine(std::string text)
 {
@@ -37,6 +42,23 @@ std::optional<ImportWadArguments> importWadArguments(const std::vector<std::stri
             parsed.fit = true;
         } else if (args[i] == "--textures" && i + 1 < args.size()) {
             parsed.texturesDir = args[++i];
+        } else {
+            return std::nullopt;
+        }
+    }
+    return parsed;
+}
+
+// The arguments of check: the map, then the options in any order.
+std::optional<CheckArguments> checkArguments(const std::vector<std::string>& args)
+{
+    if (args.size() < 2 || args[0] != "check") return std::nullopt;
+    CheckArguments parsed {args[1], "", false};
+    for (size_t i = 2; i < args.size(); ++i) {
+        if (args[i] == "--json") {
+            parsed.json = true;
+        } else if (args[i] == "--header" && i + 1 < args.size()) {
+            parsed.headerPath = args[++i];
         } else {
             return std::nullopt;
         }
@@ -65,6 +87,10 @@ int main(int argc, char** argv)
     } else if (std::optional<ImportWadArguments> importArgs = importWadArguments(args);
                importArgs && args[0] == "import-wad") {
         ok = importWadCommand(*importArgs, std::cout, failure);
+    } else if (std::optional<CheckArguments> check = checkArguments(args)) {
+        bool foundErrors = false;
+        ok = checkCommand(*check, std::cout, failure, foundErrors);
+        if (ok) return foundErrors ? 1 : 0;
     } else {
         std::cerr << kUsage;
         return 2;

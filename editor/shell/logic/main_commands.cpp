@@ -10,7 +10,9 @@
 #include "editor/shell/logic/file_dialogs.h"
 #include "editor/shell/logic/map_view_controller.h"
 #include "editor/shell/logic/project_selection.h"
+#include "editor/shell/logic/recovery_offer.h"
 #include "editor/shell/logic/shell_windows.h"
+#include "editor/shell/logic/unsaved_changes.h"
 #include "editor/shell/logic/wad_import_choice.h"
 #include "editor/shell/logic/zoom.h"
 #include "editor/wizards/logic/block_room_command.h"
@@ -33,13 +35,26 @@ MainCommands::MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewC
     both({"itmSaveAs"}, [this] { saveAs(); });
     for (int n = 1; n <= RecentFiles::kCount; ++n)
         both({("itmRecentFile" + std::to_string(n)).c_str()}, [this, n] { openRecent(n); });
-    both({"itmExit"}, [this] { windows_.exitProgram(); });
+    both({"itmExit"}, [this] {
+        if (mayCloseMap()) windows_.exitProgram();
+    });
     both({"itmImportWAD"}, [this] { importWad(); });
     both({"itmCut", "itmCopy", "itmPaste", "itmClear", "cut", "copy", "paste", "paint"}, nya);
     both({"itmDelArea", "itmWallWizard"}, [] {});
     both({"itmRedraw"}, [this] { mapView_.redrawSuspendingFlash(); });
     both({"itmZoomIn"}, [this] { zoomIn(); });
     both({"itmZoomOut"}, [this] { zoomOut(); });
+    both({"itmUndo"}, [this] {
+        if (document_) document_->undo();
+    });
+    both({"itmRedo"}, [this] {
+        if (document_) document_->redo();
+    });
+    both({"itmZoomToFit"}, [this] { mapView_.zoomToFit(); });
+    both({"itmShowGrid"}, [this] { changeGrid([](GridSettings& g) { g.shown = !g.shown; }); });
+    both({"itmSnapToGrid"}, [this] { changeGrid([](GridSettings& g) { g.snap = !g.snap; }); });
+    both({"itmFinerGrid"}, [this] { changeGrid([](GridSettings& g) { g.spacing = finerGrid(g.spacing); }); });
+    both({"itmCoarserGrid"}, [this] { changeGrid([](GridSettings& g) { g.spacing = coarserGrid(g.spacing); }); });
     const char* const modes[] = {"select", "scale", "move", "rotate", "shear"};
     for (int mode = 0; mode < 5; ++mode) both({modes[mode]}, [this, mode] { setClickMode(mode); });
     both({"itmRoomWizard"}, [this] { runWizard(WizardDialog::Room); });
@@ -72,6 +87,36 @@ const std::string& MainCommands::currentMapPath() const
     return document_ ? document_->path() : none;
 }
 
+void MainCommands::add(const std::string& name, std::function<void()> command) { commands_[name] = std::move(command); }
+
+bool MainCommands::mayCloseMap()
+{
+    return !document_ || mayDiscardChanges(*document_, [this] { return saveMap(); });
+}
+
+void MainCommands::offerRecovery(RecoveryFolder& folder)
+{
+    runGuarded([&] {
+        if (document_ && offerLeftWork(folder, *document_)) showNewMap();
+    });
+}
+
+void MainCommands::showNewMap()
+{
+    selection_.clearSelection();
+    map_->listLines();
+    windows_.showMapView();
+    mapView_.redraw();
+}
+
+void MainCommands::changeGrid(const std::function<void(GridSettings&)>& change)
+{
+    GridSettings grid = mapView_.grid();
+    change(grid);
+    saveGridSettings(grid);
+    mapView_.setGrid(grid);
+}
+
 bool MainCommands::run(const std::string& name)
 {
     auto found = commands_.find(name);
@@ -82,13 +127,10 @@ bool MainCommands::run(const std::string& name)
 
 void MainCommands::newMap()
 {
-    if (!document_) return;
+    if (!document_ || !mayCloseMap()) return;
     // A new map has no file yet: Save must ask for a name rather than overwrite the last one.
     document_->replace("New Map", [this] { map_->clearMap(); return true; }, "");
-    selection_.clearSelection();
-    map_->listLines();
-    windows_.showMapView();
-    mapView_.redraw();
+    showNewMap();
 }
 
 namespace {
@@ -108,10 +150,16 @@ bool MainCommands::loadMap(const std::string& path)
     if (!document_) return false;
     // A refused file (missing or damaged) is reported and leaves the map as it was.
     Outcome read;
-    document_->replace("Open Map", [&] { return (read = map_->ReadNewMPB(path)).ok; }, fullPath(path));
+    // The walls are linked as part of the step, so that redo brings back the map exactly as opened.
+    document_->replace("Open Map",
+                       [&] {
+                           read = map_->ReadNewMPB(path);
+                           if (read) map_->polishNextSeg();
+                           return read.ok;
+                       },
+                       fullPath(path));
     if (!report(read)) return false;
     selection_.clearSelection();
-    map_->polishNextSeg();
     map_->listLines();
     mapView_.redraw();
     return true;
@@ -129,6 +177,7 @@ void MainCommands::openMapFile(const std::string& path)
 
 void MainCommands::openMap()
 {
+    if (!mayCloseMap()) return;
     std::optional<std::string> chosen =
         dialogs_.showOpen({kOpenFilter, "", FileDialogs::kHideReadOnly});
     if (!chosen) return;
@@ -139,36 +188,39 @@ void MainCommands::openMap()
     windows_.takeFocus();
 }
 
-void MainCommands::saveMap()
+bool MainCommands::saveMap()
 {
     if (document_ && document_->path().size() > 1) {
         const std::string path = document_->path();
-        if (report(map_->WriteNewMPB(path, false))) document_->markSaved(path);
-        return;
+        if (!report(map_->WriteNewMPB(path, false))) return false;
+        document_->markSaved(path);
+        return true;
     }
-    saveAs();
+    return saveAs();
 }
 
-void MainCommands::saveAs()
+bool MainCommands::saveAs()
 {
     std::optional<std::string> chosen =
         dialogs_.showSave({kSaveFilter, kDefaultMapName, FileDialogs::kHideReadOnly});
-    if (!chosen || chosen->empty() || !document_) return;
+    if (!chosen || chosen->empty() || !document_) return false;
     // Only a file that was written becomes the map's file and a recent entry.
-    if (!report(map_->WriteNewMPB(*chosen, false))) return;
+    if (!report(map_->WriteNewMPB(*chosen, false))) return false;
     document_->markSaved(fullPath(*chosen));
     recent_.add(document_->path());
     windows_.recentFilesChanged();
+    return true;
 }
 
 void MainCommands::openRecent(int n)
 {
     const std::string path = recent_.path(n);
-    if (path.size() >= 3) loadMap(path);
+    if (path.size() >= 3 && mayCloseMap()) loadMap(path);
 }
 
 void MainCommands::importWad()
 {
+    if (!mayCloseMap()) return;
     std::optional<std::string> chosen = dialogs_.showOpen({kWadFilter, "", FileDialogs::kHideReadOnly});
     if (!chosen || chosen->empty() || !document_) return;
     WadImportChoice choice;
@@ -179,9 +231,14 @@ void MainCommands::importWad()
     std::string text;
     // The imported map has no file of its own yet: Save asks for a name.
     Outcome imported;
-    document_->replace("Import Doom WAD Map", [&] { return (imported = choice.importInto(*map_, worldDir, text)).ok; }, "");
+    document_->replace("Import Doom WAD Map",
+                       [&] {
+                           imported = choice.importInto(*map_, worldDir, text);
+                           if (imported) map_->polishNextSeg();
+                           return imported.ok;
+                       },
+                       "");
     if (!report(imported)) return;
-    map_->polishNextSeg();
     map_->listLines();
     windows_.showMapView();
     mapView_.redraw();

@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "editor/shell/logic/map_grid.h"
 #include "editor/shell/logic/recent_files.h"
 #include "editor/shell/logic/shell_windows.h"
 
@@ -13,6 +14,7 @@ class MapDocument;
 class FileDialogs;
 class MapViewController;
 class ProjectSelection;
+class RecoveryFolder;
 
 // The main window's commands, by menu item name or toolbar key: files, recent files, zoom, tool
 // modes, windows and help. Every command runs guarded: a run-time error shows a message and the
@@ -34,17 +36,20 @@ public:
 
     // Runs the command of that menu item name or toolbar key; false when there is none.
     bool run(const std::string& name);
-    // Adds (or replaces) the command of a menu item name or toolbar key, for windows that bring
-    // their own commands.
-    void add(const std::string& name, std::function<void()> work) { commands_[name] = std::move(work); }
+    // A command of a window of its own (Check Map), run like the others.
+    void add(const std::string& name, std::function<void()> command);
     // Opens a map file as Open Map does after its dialog (also the command line's file).
     void openMapFile(const std::string& path);
+    // Before the map is put aside or the editor ends: asks to save unsaved changes; false on Cancel.
+    bool mayCloseMap();
+    // At start: offers the maps that editors which ended without saving left in the folder.
+    void offerRecovery(RecoveryFolder& folder);
 
 private:
     void newMap();
     void openMap();
-    void saveMap();
-    void saveAs();
+    bool saveMap();
+    bool saveAs();
     void openRecent(int n);
     void importWad();
     void zoomIn();
@@ -56,6 +61,9 @@ private:
     void blockRoomWizard(bool (*generate)(MapDocument&, float));
     void afterWizard();
     bool loadMap(const std::string& path);
+    // The map as it now is in every window: after it was put in place whole.
+    void showNewMap();
+    void changeGrid(const std::function<void(GridSettings&)>& change);
 
     ShellWindows& windows_;
     FileDialogs& dialogs_;

@@ -4,9 +4,12 @@
 #include <cmath>
 #include <cstdint>
 
+#include "editor/check/area_chains.h"
 #include "editor/document/map_document.h"
 #include "editor/shell/logic/command_guard.h"
+#include "editor/shell/logic/zoom.h"
 #include "platform/message_box.h"
+#include "platform/numbers.h"
 
 namespace qzedit {
 
@@ -65,8 +68,16 @@ ScrollRanges MapViewController::scrollRanges() const
         double p = std::ceil(mapHigh / mag - picture);
         return p > kScrollSpan ? static_cast<int>(std::min<double>(p + kScrollMargin, kOffsetLimit)) : kScrollSpan;
     };
-    return {low(left, map_->magX), high(right, map_->magX, picture_.scaleWidth()), low(top, map_->magY),
-            high(bottom, map_->magY, picture_.scaleHeight())};
+    ScrollRanges ranges {low(left, map_->magX), high(right, map_->magX, picture_.scaleWidth()), low(top, map_->magY),
+                         high(bottom, map_->magY, picture_.scaleHeight())};
+    // Wherever the view was taken (a pan, a zoom about the pointer) stays within reach.
+    const int h = static_cast<int>(std::lround(port_.horizontalFraction() * kScrollSpan));
+    const int v = static_cast<int>(std::lround(port_.verticalFraction() * kScrollSpan));
+    ranges.hMin = std::min(ranges.hMin, h);
+    ranges.hMax = std::max(ranges.hMax, h);
+    ranges.vMin = std::min(ranges.vMin, v);
+    ranges.vMax = std::max(ranges.vMax, v);
+    return ranges;
 }
 
 void MapViewController::redraw()
@@ -78,6 +89,7 @@ void MapViewController::redraw()
     // A fresh picture carries no highlight, so the next flash step draws it again.
     flashOn_ = false;
     map_->drawMap(picture_);
+    if (grid_.shown) port_.drawGridUnder(gridLines(*map_, grid_.spacing, picture_.scaleWidth(), picture_.scaleHeight()));
     port_.pictureChanged();
 }
 
@@ -109,9 +121,26 @@ void MapViewController::drawBand()
 void MapViewController::mouseDown(int button, bool shift, float x, float y)
 {
     if (!map_) return;
+    if (button == kMiddleButton) {
+        panning_ = true;
+        panX_ = x;
+        panY_ = y;
+        panOffsetX_ = map_->offsetX;
+        panOffsetY_ = map_->offsetY;
+        return;
+    }
     if (button != kLeftButton) {
+        if (grid_.snap) {
+            // The press moves to the view position of the nearest grid point.
+            x = map_->scaleDrawX(static_cast<float>(snapToGrid(qz::toLong((x - map_->offsetX) * map_->magX), grid_.spacing)));
+            y = map_->scaleDrawY(static_cast<float>(snapToGrid(qz::toLong((y - map_->offsetY) * map_->magY), grid_.spacing)));
+        }
         map_->clickInsert(picture_, x, y);
-        port_.pictureChanged();
+        // The cross lies over the grid: the picture is drawn again with the grid under it.
+        if (grid_.shown)
+            redraw();
+        else
+            port_.pictureChanged();
         return;
     }
     int mode = map_->clickMode;
@@ -148,7 +177,15 @@ void MapViewController::mouseDown(int button, bool shift, float x, float y)
 
 void MapViewController::mouseMove(int button, float x, float y)
 {
-    if (!map_ || drag_ == Drag::None || !(button & kLeftButton)) return;
+    if (!map_) return;
+    showPointer(x, y);
+    if (panning_) {
+        if (button & kMiddleButton)
+            place({map_->magX, panOffsetX_ + static_cast<int32_t>(std::lround(x - panX_)),
+                   panOffsetY_ + static_cast<int32_t>(std::lround(y - panY_))});
+        return;
+    }
+    if (drag_ == Drag::None || !(button & kLeftButton)) return;
     drawBand();
     if (drag_ == Drag::Scale) {
         fx_ = factor(x, dx0_, px_);
@@ -156,6 +193,11 @@ void MapViewController::mouseMove(int button, float x, float y)
     } else {
         moveX_ = x - dx0_;
         moveY_ = y - dy0_;
+        if (grid_.snap) {
+            // The band shows where the snapped move puts the area.
+            moveX_ = moveDeltaX() / map_->magX;
+            moveY_ = moveDeltaY() / map_->magY;
+        }
     }
     drawBand();
     port_.pictureChanged();
@@ -163,6 +205,7 @@ void MapViewController::mouseMove(int button, float x, float y)
 
 void MapViewController::mouseUp(int button, float, float)
 {
+    if (button == kMiddleButton) panning_ = false;
     if (!map_ || drag_ == Drag::None || button != kLeftButton) return;
     drawBand();
     Drag finished = drag_;
@@ -172,16 +215,78 @@ void MapViewController::mouseUp(int button, float, float)
     } else {
         // The area goes as far as the mouse went: one pixel of the view is the magnification in
         // map units, so it lands where the rubber band was let go.
-        float dx = moveX_ * map_->magX;
-        float dy = moveY_ * map_->magY;
+        float dx = moveDeltaX();
+        float dy = moveDeltaY();
         applyChange(document_, "Move Area", [&] { map_->moveArea(map_->selAreaNum, dx, dy); });
     }
     redraw();
 }
 
+float MapViewController::moveDeltaX() const
+{
+    const float delta = moveX_ * map_->magX;
+    if (!grid_.snap) return delta;
+    const int32_t left = map_->areaRecord(map_->selAreaNum).areaBbLeft;
+    return static_cast<float>(snapToGrid(qz::toLong(double(left) + delta), grid_.spacing) - left);
+}
+
+float MapViewController::moveDeltaY() const
+{
+    const float delta = moveY_ * map_->magY;
+    if (!grid_.snap) return delta;
+    const int32_t top = map_->areaRecord(map_->selAreaNum).areaBbTop;
+    return static_cast<float>(snapToGrid(qz::toLong(double(top) + delta), grid_.spacing) - top);
+}
+
+void MapViewController::showPointer(float x, float y) const
+{
+    map_->shell().setStatusPanelText(2, "Cursor XY = (" + qz::decimal(qz::toLong((x - map_->offsetX) * map_->magX)) +
+                                            "," + qz::decimal(qz::toLong((y - map_->offsetY) * map_->magY)) + ")");
+}
+
+void MapViewController::setGrid(const GridSettings& grid)
+{
+    grid_ = grid;
+    redraw();
+}
+
+void MapViewController::place(const ViewPlacement& placement)
+{
+    if (!map_) return;
+    map_->magX = placement.magnification;
+    map_->magY = placement.magnification;
+    ScrollRanges ranges = scrollRanges();
+    const int h = -placement.offsetX, v = -placement.offsetY;
+    ranges = {std::min(ranges.hMin, h), std::max(ranges.hMax, h), std::min(ranges.vMin, v), std::max(ranges.vMax, v)};
+    port_.setScrollRanges(ranges);
+    port_.setScrollPositions(h, v);
+    redraw();
+}
+
+void MapViewController::wheel(int steps, float x, float y)
+{
+    if (!map_ || steps == 0) return;
+    int16_t magnification = map_->magX;
+    for (int i = 0; i < std::abs(steps); ++i) magnification = steps > 0 ? zoomedIn(magnification) : zoomedOut(magnification);
+    const ViewPlacement now {map_->magX, map_->offsetX, map_->offsetY};
+    WheelAnchor anchor {x, y, (x - map_->offsetX) * double(map_->magX), (y - map_->offsetY) * double(map_->magY), now};
+    if (wheelAnchor_ && wheelAnchor_->x == x && wheelAnchor_->y == y && wheelAnchor_->view == now) anchor = *wheelAnchor_;
+    place(zoomedAbout(anchor.mapX, anchor.mapY, magnification, x, y));
+    anchor.view = {map_->magX, map_->offsetX, map_->offsetY};
+    wheelAnchor_ = anchor;
+}
+
+void MapViewController::zoomToFit()
+{
+    if (!map_) return;
+    if (std::optional<ViewPlacement> fitted = fittedView(*map_, picture_.scaleWidth(), picture_.scaleHeight()))
+        place(*fitted);
+}
+
 void MapViewController::flashTick()
 {
     flashOn_ = !flashOn_;
+    if (toggleAreaFlash()) return;
     if (!map_ || map_->selWallNum == -1) {
         port_.setFlashTimerEnabled(false);
         flashOn_ = false;
@@ -191,11 +296,31 @@ void MapViewController::flashTick()
     port_.pictureChanged();
 }
 
+bool MapViewController::toggleAreaFlash()
+{
+    if (!map_ || flashArea_ < 0 || flashArea_ >= map_->numAreas) return false;
+    for (int32_t w : check::walkAreaChain(*map_, flashArea_).walls) map_->flashWall(picture_, w);
+    port_.pictureChanged();
+    return true;
+}
+
+void MapViewController::flashArea(int32_t area)
+{
+    deselectSideDef();
+    flashArea_ = area;
+    port_.setFlashTimerEnabled(true);
+}
+
 void MapViewController::deselectSideDef()
 {
-    if (!flashOn_) return;
+    const bool wasOn = flashOn_;
     flashOn_ = false;
-    if (map_ && map_->selWallNum >= 0) {
+    if (wasOn && toggleAreaFlash()) {
+        flashArea_ = -1;
+        return;
+    }
+    flashArea_ = -1;
+    if (wasOn && map_ && map_->selWallNum >= 0) {
         map_->flashWall(picture_, map_->selWallNum);
         port_.pictureChanged();
     }

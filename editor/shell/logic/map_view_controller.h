@@ -1,7 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include "editor/model/clsMap.h"
+#include "editor/shell/logic/map_grid.h"
+#include "editor/shell/logic/view_navigation.h"
 #include "platform/picture_surface.h"
 
 namespace qzedit {
@@ -15,8 +18,7 @@ struct ScrollRanges {
     bool operator==(const ScrollRanges&) const = default;
 };
 
-// What the map view's logic needs of its window: the scroll bars, the picture, the flash timer
-// and the property grid's value box.
+// What the map view's logic needs of its window: the scroll bars, the picture and the flash timer.
 class MapViewPort {
 public:
     virtual ~MapViewPort() = default;
@@ -25,21 +27,27 @@ public:
     virtual double horizontalFraction() const = 0;
     virtual double verticalFraction() const = 0;
     virtual void setScrollRanges(const ScrollRanges& ranges) = 0;
+    // Puts the scroll bars at these positions (within their ranges) without a redraw of their own.
+    virtual void setScrollPositions(int horizontal, int vertical) = 0;
     virtual void clearPicture() = 0;
+    // Draws the grid's lines on the picture's background only, so that they lie under the map.
+    virtual void drawGridUnder(const GridLines& lines) = 0;
     virtual void pictureChanged() = 0;
     virtual bool flashTimerEnabled() const = 0;
     virtual void setFlashTimerEnabled(bool enabled) = 0;
-    virtual void focusValueBox() = 0;
 };
 
 // The map view's behaviour: redraw from the scroll bars, the mouse per tool mode (select, the
 // scale drag about the insertion point and the move drag that follows the mouse, both with rubber
-// bands, the insertion point on any other button), the
-// flashing of the selected wall, keys and drops. It holds no map data.
+// bands, the insertion point on the right button), the
+// flashing of the selected wall, keys and drops; the grid under the map and snapping to it, panning
+// with the middle button, the wheel's zoom about the pointer, zoom to fit and the map coordinates
+// under the pointer in the status bar. It holds no map data.
 class MapViewController {
 public:
     static constexpr int kLeftButton = 1;
     static constexpr int kRightButton = 2;
+    static constexpr int kMiddleButton = 4;
     // The scroll bars' usual range, 0 .. 2000 pixels of view.
     static constexpr int kScrollSpan = 2000;
 
@@ -63,13 +71,23 @@ public:
     void flashTick();
     void deselectSideDef();
     void startFlashing() { port_.setFlashTimerEnabled(true); }
-    void keyPress() { port_.focusValueBox(); }
+    // The walls of the area flash instead of the selected wall, until the selection changes.
+    void flashArea(int32_t area);
     void drop(float x, float y);
+    // The mouse wheel over the picture: each step up zooms in, down zooms out, about (x, y).
+    void wheel(int steps, float x, float y);
+    // View › Zoom to Fit: the whole map, viewer start included, centred in the picture.
+    void zoomToFit();
+    // Shows the map at that magnification and offsets; the scroll bars follow.
+    void place(const ViewPlacement& placement);
+    void setGrid(const GridSettings& grid);
+    const GridSettings& grid() const { return grid_; }
     // Outline of a rectangle with the picture's current pen (exclusive-or here).
     void drawRect(float left, float top, float right, float bottom);
 
     bool flashOn() const { return flashOn_; }
     bool dragging() const { return drag_ != Drag::None; }
+    bool panning() const { return panning_; }
     float factorX() const { return fx_; }
     float factorY() const { return fy_; }
 
@@ -77,6 +95,13 @@ private:
     enum class Drag { None, Scale, Move };
 
     void drawBand();
+    // A move's displacement in map units: as far as the mouse went, or, when snapping, as far as
+    // puts the area's bounding box corner on the grid.
+    float moveDeltaX() const;
+    float moveDeltaY() const;
+    void showPointer(float x, float y) const;
+    // One flash step of the flashing area's walls; false when no area flashes.
+    bool toggleAreaFlash();
 
     PictureSurface& picture_;
     MapViewPort& port_;
@@ -90,6 +115,19 @@ private:
     float left_ = 0, top_ = 0, right_ = 0, bottom_ = 0;
     // How far the mouse has gone since the press of a move drag, in pixels.
     float moveX_ = 0, moveY_ = 0;
+    GridSettings grid_;
+    int32_t flashArea_ = -1;
+    bool panning_ = false;
+    float panX_ = 0, panY_ = 0;             // the press of a pan
+    int32_t panOffsetX_ = 0, panOffsetY_ = 0;  // the view's offsets then
+    // The map point the wheel zooms about, kept while the pointer and the view stay as the wheel
+    // left them, so that the rounding of one step does not move the point of the next.
+    struct WheelAnchor {
+        float x, y;
+        double mapX, mapY;
+        ViewPlacement view;
+    };
+    std::optional<WheelAnchor> wheelAnchor_;
 };
 
 }  // namespace qzedit

@@ -43,7 +43,12 @@ public:
     // What the user typed or chose in the value box.
     void setValueText(const std::string& text) { valueText_ = text; }
 
+    // The record the grid shows filled again from the map, on the same row (after an undo or redo
+    // changed it underneath).
+    void showRecordAgain() { refill(); }
+
     int selType() const { return selType_; }
+    int32_t itemNum() const { return itemNum_; }
     std::string selTypeLabel() const;
     const std::vector<Row>& rows() const { return rows_; }
     int currentRow() const { return currentRow_; }
