@@ -35,6 +35,8 @@ RULES = [
      "the wizards' logic is display-free and sits below the windows"),
     ("editor/check/", ["editor/shell/", "editor/preview/", "editor/wizards/", "platform/qt/", "engine/"],
      "the map checker sits below the windows"),
+    ("editor/edit/", ["editor/shell/", "editor/preview/", "editor/wizards/", "platform/qt/", "engine/"],
+     "the hand edits sit below the windows"),
     ("editor/shell/logic/", ["platform/qt/", "engine/"], "the windows' logic is display-free"),
     ("editor/preview/logic/", ["platform/qt/", "engine/"], "the preview's logic is display-free"),
     ("editor/", ["engine/"], "the editor binds the engine by its exports only"),
@@ -46,7 +48,8 @@ EXEMPT = {"engine/viewer/viewer_program.cpp"}
 
 # Folders whose files must not include Qt at all.
 NO_QT = ["platform/", "format/", "engine/", "editor/model/", "editor/bsp/", "editor/import/", "editor/wizards/generators/",
-         "editor/wizards/logic/", "editor/shell/logic/", "editor/preview/logic/", "editor/check/", "editor/document/"]
+         "editor/wizards/logic/", "editor/shell/logic/", "editor/preview/logic/", "editor/check/", "editor/document/",
+         "editor/edit/"]
 QT_ALLOWED = ["platform/qt/"]
 
 

@@ -140,6 +140,8 @@ public:
     float scaleDrawY(float y) const;
     float scaleClickX(float sx) const;
     void calcOffset(double offXPerc, double offYPerc);
+    // The project tree: the areas, each with the walls of its chain; the walls of no area; the
+    // viewpoints and the globals.
     void listLines();
 
     // ---- BSP compile (compiled wall list) ----

@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "editor/model/clsMap.h"
 #include "platform/numbers.h"
@@ -157,13 +159,24 @@ void clsMap::listLines()
 {
     MapShell& windows = shell();
     windows.resetList();
-    for (int32_t i = 0; i < numWalls; ++i) windows.addTreeNode("Walls", "w" + qz::decimal(i), "Wall" + qz::decimal(i));
+    // Each area lists the walls of its chain in chain order; a wall reached by no chain is free.
+    // The walk stops at a link outside the walls or at a wall already listed, so a damaged chain
+    // lists each wall once.
+    std::vector<bool> listed(static_cast<size_t>(std::max(numWalls, 0)), false);
     for (int32_t i = 0; i < numAreas; ++i) {
         FixedText16& name = areaRecord(i).areaName;
         std::string trimmed = trimSpaces(name.str());
         name.assign(trimmed);
-        windows.addTreeNode("Areas", "a" + qz::decimal(i), trimmed);
+        const std::string areaKey = "a" + qz::decimal(i);
+        windows.addTreeNode("Areas", areaKey, trimmed);
+        for (int32_t w = areaRecord(i).areaFirstWall; w >= 0 && w < numWalls && !listed[static_cast<size_t>(w)];
+             w = wallRecord(w).areaNext) {
+            listed[static_cast<size_t>(w)] = true;
+            windows.addTreeNode(areaKey, "w" + qz::decimal(w), "Wall" + qz::decimal(w));
+        }
     }
+    for (int32_t i = 0; i < numWalls; ++i)
+        if (!listed[static_cast<size_t>(i)]) windows.addTreeNode("Walls", "w" + qz::decimal(i), "Wall" + qz::decimal(i));
     for (int32_t i = 0; i < numViewpoints; ++i) {
         FixedText16& name = viewpointRecord(i).name;
         std::string trimmed = trimSpaces(name.str());

@@ -21,7 +21,9 @@ public:
     virtual void doEvents() {}
     // Main window status bar, panel numbered from 1.
     virtual void setStatusPanelText(int, const std::string&) {}
-    // Project window tree: back to the four empty roots, then one child node per record.
+    // Project window tree: back to the four empty roots ("Areas", "Walls" for the walls of no
+    // area, "Viewpoints", "Global"), then one node per record under its root or, for a wall of an
+    // area, under the area's node.
     virtual void resetList() {}
     virtual void addTreeNode(const std::string& /*parentKey*/, const std::string& /*key*/, const std::string& /*text*/) {}
 };

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QPixmap>
 #include <QSpinBox>
@@ -37,6 +38,7 @@ std::optional<int> keyNamed(const QString& name)
         {"Up", Qt::Key_Up},       {"Down", Qt::Key_Down},     {"Left", Qt::Key_Left},
         {"Right", Qt::Key_Right}, {"Space", Qt::Key_Space},   {"Shift", Qt::Key_Shift},
         {"Return", Qt::Key_Return}, {"Escape", Qt::Key_Escape}, {"Tab", Qt::Key_Tab},
+        {"Backspace", Qt::Key_Backspace}, {"Delete", Qt::Key_Delete},
     };
     if (name.size() == 1 && name[0].isLetter() && name[0].toUpper().unicode() <= 'Z')
         return Qt::Key_A + (name[0].toUpper().unicode() - 'A');
@@ -91,6 +93,50 @@ void sendKey(QWidget* target, QEvent::Type type, int key)
 {
     QKeyEvent event(type, key, Qt::NoModifier, key >= Qt::Key_A && key <= Qt::Key_Z ? QString(QChar(key)) : QString());
     QApplication::sendEvent(target, &event);
+}
+
+// "X,Y" or "X,Y,right" or "X,Y,double": a point of the control and how it is clicked.
+struct MouseStep {
+    QPointF at;
+    Qt::MouseButton button = Qt::LeftButton;
+    bool twice = false;
+};
+
+std::optional<MouseStep> mouseStep(const QString& value, bool moveOnly)
+{
+    const QStringList parts = value.split(',');
+    if (parts.size() < 2 || parts.size() > (moveOnly ? 2 : 3)) return std::nullopt;
+    bool xOk = false, yOk = false;
+    MouseStep step {QPointF(parts[0].toDouble(&xOk), parts[1].toDouble(&yOk))};
+    if (!xOk || !yOk) return std::nullopt;
+    if (parts.size() == 3) {
+        if (parts[2] == "right")
+            step.button = Qt::RightButton;
+        else if (parts[2] == "double")
+            step.twice = true;
+        else
+            return std::nullopt;
+    }
+    return step;
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, const MouseStep& step, Qt::MouseButtons held)
+{
+    const QPointF global = target->mapToGlobal(step.at);
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : step.button;
+    QMouseEvent event(type, step.at, global, button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// A click as the mouse makes one: press and release; for a double-click press, release, the
+// double-click and release.
+void click(QWidget* target, const MouseStep& step)
+{
+    sendMouse(target, QEvent::MouseButtonPress, step, step.button);
+    sendMouse(target, QEvent::MouseButtonRelease, step, Qt::NoButton);
+    if (!step.twice) return;
+    sendMouse(target, QEvent::MouseButtonDblClick, step, step.button);
+    sendMouse(target, QEvent::MouseButtonRelease, step, Qt::NoButton);
 }
 
 bool pickEntry(QWidget* widget, const QString& entry)
@@ -148,6 +194,8 @@ std::optional<QString> EditorDriveScript::fault(const QStringList& steps)
             for (const QString& key : step.value.split(',')) ok = ok && keyNamed(key).has_value();
         } else if (step.verb == "pick" || step.verb == "grab")
             ok = ok && !step.value.isEmpty();
+        else if (step.verb == "mouse" || step.verb == "move")
+            ok = ok && mouseStep(step.value, step.verb == "move").has_value();
         else if (step.verb == "quit")
             ok = text == "quit";
         else if (step.verb != "menu" && step.verb != "click" && step.verb != "type")
@@ -204,6 +252,10 @@ void EditorDriveScript::play(const QString& text)
         if (!pickEntry(widget, step.value)) stop(text, step.name + " has no entry " + step.value);
     } else if (step.verb == "type") {
         if (!typeText(widget, step.value)) stop(text, step.name + " is not a text box");
+    } else if (step.verb == "mouse") {
+        click(widget, *mouseStep(step.value, false));
+    } else if (step.verb == "move") {
+        sendMouse(widget, QEvent::MouseMove, *mouseStep(step.value, true), Qt::NoButton);
     } else if (step.verb == "grab") {
         if (!widget->grab().save(step.value, "PNG")) stop(text, "cannot write " + step.value);
     } else {

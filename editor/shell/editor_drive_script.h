@@ -19,7 +19,11 @@ namespace qzedit {
 //   type:NAME=TEXT     type TEXT into the text box NAME, replacing what it held
 //   key:NAME=K1,K2     press and release keys in the window or control NAME
 //   press:NAME=K       release:NAME=K   hold a key down, let it go
-//                      keys: Up Down Left Right Space Shift Return Escape Tab, letters, digits
+//                      keys: Up Down Left Right Space Shift Return Escape Tab Backspace Delete,
+//                      letters, digits
+//   mouse:NAME=X,Y     click the left button at (X, Y) in the control NAME; X,Y,right clicks the
+//                      right button, X,Y,double double-clicks the left
+//   move:NAME=X,Y      move the pointer to (X, Y) in the control NAME, no button held
 //   ticks:N            wait N ticks of 50 ms
 //   grab:NAME=FILE     save a picture of the window or control NAME as FILE (PNG)
 //   quit               end the editor

@@ -33,12 +33,22 @@ frmProject::frmProject(QWidget* parent) : QWidget(parent), tree_(new QTreeWidget
 
 void frmProject::resetList()
 {
+    // The tree is listed again after every change: nodes the user opened stay open.
+    for (auto node = nodes_.cbegin(); node != nodes_.cend(); ++node)
+        if (node.value()->isExpanded())
+            expanded_.insert(node.key());
+        else
+            expanded_.remove(node.key());
     tree_->clear();
     nodes_.clear();
-    for (const char* root : {"Walls", "Areas", "Viewpoints", "Global"}) {
-        auto* item = new QTreeWidgetItem(tree_, QStringList(root));
-        item->setData(0, kKeyRole, QString(root));
-        nodes_.insert(root, item);
+    // The walls of rooms are listed under their areas; the "Walls" root keeps the walls of none.
+    const std::pair<const char*, const char*> roots[] = {
+        {"Areas", "Areas"}, {"Walls", "Free walls"}, {"Viewpoints", "Viewpoints"}, {"Global", "Global"}};
+    for (const auto& [key, text] : roots) {
+        auto* item = new QTreeWidgetItem(tree_, QStringList(text));
+        item->setData(0, kKeyRole, QString(key));
+        nodes_.insert(key, item);
+        item->setExpanded(expanded_.contains(key));
     }
 }
 
@@ -47,8 +57,10 @@ void frmProject::addNode(const std::string& parentKey, const std::string& key, c
     QTreeWidgetItem* parent = nodes_.value(QString::fromStdString(parentKey));
     if (!parent) return;
     auto* item = new QTreeWidgetItem(parent, QStringList(QString::fromStdString(qz::cp1252ToUtf8(text))));
-    item->setData(0, kKeyRole, QString::fromStdString(key));
-    nodes_.insert(QString::fromStdString(key), item);
+    const QString nodeKey = QString::fromStdString(key);
+    item->setData(0, kKeyRole, nodeKey);
+    nodes_.insert(nodeKey, item);
+    if (expanded_.contains(nodeKey)) item->setExpanded(true);
 }
 
 void frmProject::selectNode(const std::string& key)

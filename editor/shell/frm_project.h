@@ -1,5 +1,6 @@
 #pragma once
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 #include <string>
@@ -11,7 +12,8 @@ namespace qzedit {
 
 class ProjectSelection;
 
-// The project window (caption "Project"): the tree of walls, areas, viewpoints and globals.
+// The project window (caption "Project"): the tree of areas with their walls, free walls,
+// viewpoints and globals.
 class frmProject : public QWidget {
     Q_OBJECT
 public:
@@ -20,7 +22,8 @@ public:
     void setSelection(ProjectSelection* selection) { selection_ = selection; }
     QTreeWidget& tree() { return *tree_; }
 
-    // Back to the four empty roots.
+    // Back to the four empty roots: "Areas" (text and key), "Walls" (text "Free walls"),
+    // "Viewpoints" and "Global".
     void resetList();
     // A child under the root parentKey; text in the map's code page.
     void addNode(const std::string& parentKey, const std::string& key, const std::string& text);
@@ -32,6 +35,7 @@ protected:
 private:
     QTreeWidget* tree_;
     QHash<QString, QTreeWidgetItem*> nodes_;
+    QSet<QString> expanded_;
     ProjectSelection* selection_ = nullptr;
 };
 

@@ -20,6 +20,7 @@
 #include "editor/shell/property_grid_window.h"
 #include "editor/shell/side_editor_window.h"
 #include "editor/shell/frm_select.h"
+#include "editor/shell/hand_edit_windows.h"
 #include "editor/shell/frm_splash.h"
 #include "editor/shell/help_window.h"
 #include "editor/shell/logic/startup_log.h"
@@ -62,7 +63,8 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
       dialogs_(dialogs ? dialogs : ownDialogs_.get()),
       mdi_(new QMdiArea(this)),
       statusPanel1_(new QLabel(this)),
-      statusPanel2_(new QLabel(this))
+      statusPanel2_(new QLabel(this)),
+      statusPanel3_(new QLabel(this))
 {
     setObjectName("MDIForm1");
     setWindowTitle("Quarzite3D Map Editor");
@@ -77,6 +79,9 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
     statusPanel2_->setObjectName("Panel2");
     statusPanel2_->setMinimumWidth(220);
     statusBar()->addWidget(statusPanel2_);
+    statusPanel3_->setObjectName("Panel3");
+    statusPanel3_->setMinimumWidth(220);
+    statusBar()->addWidget(statusPanel3_);
     resize(1280, 800);
 
     CommandRunner run = [this](const QString& name) {
@@ -149,6 +154,8 @@ MDIForm1::MDIForm1(StartupLog& log, FileDialogs* dialogs)
     document_->addListener([this](const MapDocument::Event&) {
         if (checkMap_->isVisible()) checkMap_->checkAgain();
     });
+    handEdit_ = new HandEditWindows(*this, *commands_, *document_, *selection_, *properties_, *map_view_, *dialogs_,
+                                    [this] { return selectListItems(); });
     connect(qApp, &QGuiApplication::commitDataRequest, this, &MDIForm1::commitData);
     updateAuthoringState();
 
@@ -349,6 +356,7 @@ void MDIForm1::setStatusPanelText(int panel, const std::string& text)
 {
     if (panel == 1) statusPanel1_->setText(QString::fromStdString(text));
     if (panel == 2) statusPanel2_->setText(QString::fromStdString(text));
+    if (panel == 3) statusPanel3_->setText(QString::fromStdString(text));
 }
 
 void MDIForm1::resetList() { project_->resetList(); }

@@ -28,6 +28,7 @@ class PropertyGridWindow;
 class SideEditorWindow;
 class frmSelect;
 class frmCheckMap;
+class HandEditWindows;
 class UndoRefresh;
 class WorkKeeper;
 
@@ -47,6 +48,7 @@ public:
     MainCommands& commands() { return *commands_; }
     FileDialogs& fileDialogs() { return *dialogs_; }
     WorkKeeper& workKeeper() { return *workKeeper_; }
+    HandEditWindows& handEdit() { return *handEdit_; }
     // Arranges the child windows for the main window's present size.
     void arrangeWindows();
     // Selects wall n as a click on it in the map view does.
@@ -98,6 +100,7 @@ private:
     QMdiArea* mdi_;
     QLabel* statusPanel1_;
     QLabel* statusPanel2_;
+    QLabel* statusPanel3_;
     frmMap* map_view_ = nullptr;
     frmProject* project_ = nullptr;
     PropertyGridWindow* properties_ = nullptr;
@@ -118,6 +121,7 @@ private:
     std::unique_ptr<MapDocument> document_;
     std::unique_ptr<UndoRefresh> undoRefresh_;
     std::unique_ptr<WorkKeeper> workKeeper_;
+    HandEditWindows* handEdit_ = nullptr;
 };
 
 }  // namespace qzedit

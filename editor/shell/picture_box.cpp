@@ -2,6 +2,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -102,6 +103,31 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     if (!controller_) return;
     QPointF at = event->position();
     runGuarded([&] { controller_->mouseUp(buttonOf(event->button()), static_cast<float>(at.x()), static_cast<float>(at.y())); });
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (!controller_) return;
+    QPointF at = event->position();
+    runGuarded([&] {
+        controller_->mouseDoubleClick(buttonOf(event->button()), static_cast<float>(at.x()), static_cast<float>(at.y()));
+    });
+}
+
+// Return, Escape and Backspace work on the Draw tool's outline; other keys go on to the menus.
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    int key = 0;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: key = MapViewController::kKeyReturn; break;
+    case Qt::Key_Escape: key = MapViewController::kKeyEscape; break;
+    case Qt::Key_Backspace: key = MapViewController::kKeyBackspace; break;
+    default: break;
+    }
+    bool used = false;
+    if (controller_ && key != 0) runGuarded([&] { used = controller_->keyPress(key); });
+    if (!used) QWidget::keyPressEvent(event);
 }
 
 void PictureBox::wheelEvent(QWheelEvent* event)

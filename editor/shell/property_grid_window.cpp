@@ -8,10 +8,13 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
+#include <algorithm>
+#include <climits>
 
 #include "editor/shell/logic/command_guard.h"
 #include "editor/shell/logic/window_layout.h"
 #include "editor/shell/tool_window_frame.h"
+#include "platform/numbers.h"
 
 namespace qzedit {
 
@@ -23,6 +26,12 @@ QRect pixels(const TwipRect& r)
 }
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+// The number a texture cell shows; text being typed may not fit a texture number at all.
+int32_t textureNumber(const std::string& cell)
+{
+    return static_cast<int32_t>(std::clamp(qz::val(cell), double {INT32_MIN}, double {INT32_MAX}));
+}
 
 }  // namespace
 
@@ -96,6 +105,12 @@ bool PropertyGridWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void PropertyGridWindow::setSwatches(Swatches swatches)
+{
+    swatches_ = std::move(swatches);
+    refresh();
+}
+
 void PropertyGridWindow::focusValueBox()
 {
     txtValue_->setFocus();
@@ -114,10 +129,12 @@ void PropertyGridWindow::refresh()
             QString text = column == 0 ? qs(rows[r].label) : column == 1 ? qs(rows[r].value) : QString();
             QTableWidgetItem* item = grdProps_->item(row, column);
             if (!item)
-                grdProps_->setItem(row, column, new QTableWidgetItem(text));
+                grdProps_->setItem(row, column, item = new QTableWidgetItem(text));
             else if (item->text() != text)
                 item->setText(text);
         }
+        const std::optional<TextureField> field = textureFieldOfRow(rows[r].label);
+        grdProps_->item(row, 2)->setIcon(field && swatches_ ? QIcon(swatches_(*field, textureNumber(rows[r].value))) : QIcon());
     }
     if (grid_.currentRow() >= 1)
         grdProps_->setCurrentCell(grid_.currentRow() - 1, 1);

@@ -1,6 +1,9 @@
 #pragma once
+#include <QPixmap>
 #include <QWidget>
+#include <functional>
 
+#include "editor/edit/texture_choice.h"
 #include "editor/shell/logic/property_grid.h"
 
 class QComboBox;
@@ -19,6 +22,9 @@ public:
 
     PropertyGrid& grid() { return grid_; }
     void focusValueBox();
+    // The picture beside a texture number (in the narrow third column of the texture rows).
+    using Swatches = std::function<QPixmap(TextureField field, int32_t number)>;
+    void setSwatches(Swatches swatches);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -36,6 +42,7 @@ private:
     QPushButton* cmdOK_;
     QPushButton* cmdCancel_;
     bool refreshing_ = false;
+    Swatches swatches_;
 };
 
 }  // namespace qzedit

@@ -99,6 +99,15 @@ const QHash<QString, Drawing>& drawings()
              p.setBrush(QColor(200, 220, 245));
              p.drawPolygon(QPolygonF({{8, 5}, {21, 5}, {16, 19}, {3, 19}}));
          }},
+        {"draw",
+         [](QPainter& p) {
+             p.drawPolyline(QPolygonF({{3, 20}, {3, 9}, {12, 4}, {20, 9}}));
+             p.setBrush(kAccent);
+             p.drawEllipse(QRectF(1.5, 18.5, 3, 3));
+             p.drawEllipse(QRectF(18.5, 7.5, 3, 3));
+             p.setPen(QPen(kAccent, 1.2, Qt::DashLine));
+             p.drawLine(QPointF(20, 9), QPointF(20, 20));
+         }},
         {"cut",
          [](QPainter& p) {
              p.drawEllipse(QRectF(3, 15, 6, 6));

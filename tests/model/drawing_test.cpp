@@ -225,7 +225,8 @@ TEST_F(DrawingFixture, ListLinesGivesKeysTextsAndTrimsNamesBack)
     ASSERT_EQ(shell.calls.front(), "resetList");
     std::vector<std::string> lines;
     for (const auto& n : shell.nodes) lines.push_back(n.parent + "|" + n.key + "|" + n.text);
-    EXPECT_EQ(lines, std::vector<std::string>({"Walls|w0|Wall0", "Walls|w1|Wall1", "Areas|a0|Hall",
+    // Wall 0 is the whole chain of the area; wall 1 belongs to none.
+    EXPECT_EQ(lines, std::vector<std::string>({"Areas|a0|Hall", "a0|w0|Wall0", "Walls|w1|Wall1",
                                                "Viewpoints|vp0|Initial position", "Global|g0|MapID",
                                                "Global|g1|Floor Height", "Global|g2|Ceil Height",
                                                "Global|g3|Overide CeilFloo", "Global|g4|Max Step Height",

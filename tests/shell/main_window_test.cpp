@@ -23,6 +23,7 @@
 #include "editor/shell/mdi_form1.h"
 #include "editor/shell/picture_box.h"
 #include "tests/shell/fake_file_dialogs.h"
+#include "tests/shell/project_tree_walls.h"
 #include "platform/files.h"
 #include "tests/support/test_support.h"
 
@@ -165,7 +166,10 @@ TEST_F(MainWindowFixture, OpenTwiceListsTheMapTwiceAndDamagedFilesChangeNothing)
     EXPECT_EQ(dialogs.requests[0].request.filter, "Quarzite3D Map file (*.map)|*.map|All files (*.*)|*.*");
     EXPECT_EQ(dialogs.requests[0].request.flags, 4);
     EXPECT_EQ(form->map().numWalls, 4);
-    EXPECT_EQ(nodeTexts(0), QStringList({"Wall0", "Wall1", "Wall2", "Wall3"}));
+    EXPECT_EQ(nodeTexts(0), QStringList({"Area0"}));
+    EXPECT_EQ(wallNodeTexts(*control<QTreeWidget>("TreeView1")), QStringList({"Wall0", "Wall1", "Wall2", "Wall3"}))
+        << "under their area";
+    EXPECT_EQ(control<QTreeWidget>("TreeView1")->topLevelItem(0)->child(0)->childCount(), 4);
     trigger("open");
     EXPECT_EQ(action("itmRecentFile1")->text().toStdString(), "&1 " + path);
     EXPECT_EQ(action("itmRecentFile2")->text().toStdString(), "&2 " + path);
@@ -182,7 +186,7 @@ TEST_F(MainWindowFixture, OpenTwiceListsTheMapTwiceAndDamagedFilesChangeNothing)
     EXPECT_EQ(form->map().numWalls, 4);
     EXPECT_EQ(form->commands().currentMapPath(), path);
     EXPECT_EQ(action("itmRecentFile1")->text().toStdString(), "&1 " + path);
-    EXPECT_EQ(nodeTexts(0).size(), 4);
+    EXPECT_EQ(wallNodeTexts(*control<QTreeWidget>("TreeView1")).size(), 4);
 
     trigger("itmOpenMap");  // cancelled
     EXPECT_EQ(form->commands().currentMapPath(), path);
@@ -213,18 +217,28 @@ TEST_F(MainWindowFixture, SaveWithoutPathAsksAndNewMapForgetsThePath)
     EXPECT_EQ(qztest::readBytes(path).size(), 806u + 148u) << "the earlier file is not overwritten";
 }
 
-TEST_F(MainWindowFixture, CutMenuAndButtonAreNotYetAvailable)
+TEST_F(MainWindowFixture, ClearAndPaintAreNotYetAvailableCutAndDeleteAreaAskForASelection)
 {
-    trigger("itmCut");
-    trigger("cut");
+    trigger("itmClear");
+    trigger("paint");
     ASSERT_EQ(messages.messages.size(), 2u);
     for (const auto& m : messages.messages) {
         EXPECT_EQ(m.text, "This feature is not yet available. Check back in next version.");
         EXPECT_EQ(m.title, "Not Yet Available");
         EXPECT_EQ(m.style, 16);
     }
+    trigger("itmCut");
+    trigger("cut");
+    ASSERT_EQ(messages.messages.size(), 4u);
+    for (size_t k : {2u, 3u}) {
+        EXPECT_EQ(messages.messages[k].text,
+                  "Select walls in the map (Shift adds more), or an area in the project window, first.");
+        EXPECT_EQ(messages.messages[k].title, "Nothing Selected");
+    }
     trigger("itmDelArea");
-    EXPECT_EQ(messages.messages.size(), 2u);
+    ASSERT_EQ(messages.messages.size(), 5u);
+    EXPECT_EQ(messages.messages[4].text, "No area is selected.");
+    EXPECT_EQ(messages.messages[4].title, "No selected area");
 }
 
 TEST_F(MainWindowFixture, F4OpensTheSideEditorBesideTheMainWindow)
@@ -468,7 +482,7 @@ TEST_F(MainWindowFixture, OpeningOrClearingAMapDropsTheSelectionTheListAndTheGri
         dialogs.answers = {first};
         trigger("itmOpenMap");
         form->selectWall(1);
-        clickNode(1, "Area0");
+        clickNode(0, "Area0");
         ASSERT_EQ(form->map().selWallNum, 1);
         ASSERT_EQ(form->map().selAreaNum, 0);
         ASSERT_EQ(control<QListWidget>("lstWall")->count(), 1);
@@ -586,7 +600,7 @@ TEST_F(MainWindowFixture, MoveDragsCarryTheAreaExactlyAsFarAsTheMouseWent)
     trigger("itmOpenMap");
     auto* picture = control<PictureBox>("Picture1");
     QTest::mouseClick(picture, Qt::RightButton, Qt::NoModifier, QPoint(300, 200));  // the insertion point
-    clickNode(1, "Area0");
+    clickNode(0, "Area0");
     ASSERT_EQ(form->map().selAreaNum, 0);
     trigger("move");
     ASSERT_EQ(form->map().clickMode, 2);
@@ -628,7 +642,7 @@ TEST_F(MainWindowFixture, OpenGridEditsAndDragsAreNamedChangesThatUndoToTheSameF
     EXPECT_EQ(document.undoName(), "Edit Wall");
     EXPECT_TRUE(document.modified());
 
-    clickNode(1, "Area0");
+    clickNode(0, "Area0");
     trigger("move");
     auto* picture = control<PictureBox>("Picture1");
     QTest::mousePress(picture, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));

@@ -21,7 +21,7 @@ struct Refresh : CommandsFixture {
     {
         std::vector<std::string> texts;
         for (const auto& node : shell.nodes)
-            if (node.parent == "Walls") texts.push_back(node.text);
+            if (node.key.front() == 'w') texts.push_back(node.text);
         return texts;
     }
 

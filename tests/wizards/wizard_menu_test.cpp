@@ -13,6 +13,7 @@
 #include "editor/shell/logic/startup_log.h"
 #include "editor/shell/mdi_form1.h"
 #include "tests/shell/fake_file_dialogs.h"
+#include "tests/shell/project_tree_walls.h"
 #include "tests/support/test_support.h"
 
 using namespace qzedit;
@@ -39,7 +40,10 @@ struct WizardMenu : ::testing::Test {
             });
         action(name)->trigger();
     }
-    int listedWalls() const { return form->findChild<QTreeWidget*>("TreeView1")->topLevelItem(0)->childCount(); }
+    int listedWalls() const
+    {
+        return static_cast<int>(wallNodeTexts(*form->findChild<QTreeWidget*>("TreeView1")).size());
+    }
 
     qztest::TempDir dir;
     qztest::ScopedCurrentDir here;

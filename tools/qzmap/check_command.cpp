@@ -1,10 +1,12 @@
 #include "editor/check/map_check.h"
 #include "editor/model/clsMap.h"
+#include "format/json_text.h"
 #include "tools/qzmap/commands.h"
-#include "tools/qzmap/json_text.h"
 #include "tools/qzmap/map_file_blocks.h"
 
 using namespace qzedit;
+using mapfile::jsonNumber;
+using mapfile::jsonString;
 
 namespace {
 

@@ -1,9 +1,10 @@
 #include "editor/model/map_file_reader.h"
+#include "format/json_text.h"
 #include "tools/qzmap/commands.h"
-#include "tools/qzmap/json_text.h"
 #include "tools/qzmap/map_file_blocks.h"
 
 using namespace qzedit;
+using mapfile::jsonNumber;
 
 bool infoCommand(const std::string& path, std::ostream& out, std::string& failure)
 {

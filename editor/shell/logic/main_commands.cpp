@@ -39,8 +39,9 @@ MainCommands::MainCommands(ShellWindows& windows, FileDialogs& dialogs, MapViewC
         if (mayCloseMap()) windows_.exitProgram();
     });
     both({"itmImportWAD"}, [this] { importWad(); });
-    both({"itmCut", "itmCopy", "itmPaste", "itmClear", "cut", "copy", "paste", "paint"}, nya);
-    both({"itmDelArea", "itmWallWizard"}, [] {});
+    // Cut, Copy, Paste and Delete Area are the hand edits' (HandEditCommands).
+    both({"itmClear", "paint"}, nya);
+    both({"itmWallWizard"}, [] {});
     both({"itmRedraw"}, [this] { mapView_.redrawSuspendingFlash(); });
     both({"itmZoomIn"}, [this] { zoomIn(); });
     both({"itmZoomOut"}, [this] { zoomOut(); });
@@ -298,7 +299,10 @@ void MainCommands::afterWizard()
 
 void MainCommands::setClickMode(int mode)
 {
-    if (map_) map_->clickMode = static_cast<int16_t>(mode);
+    if (!map_) return;
+    // An outline half drawn belongs to the Draw tool only.
+    if (mode != map_->clickMode) mapView_.cancelDrawing();
+    map_->clickMode = static_cast<int16_t>(mode);
 }
 
 }  // namespace qzedit

@@ -90,6 +90,7 @@ void MapViewController::redraw()
     flashOn_ = false;
     map_->drawMap(picture_);
     if (grid_.shown) port_.drawGridUnder(gridLines(*map_, grid_.spacing, picture_.scaleWidth(), picture_.scaleHeight()));
+    toggleOutline();
     port_.pictureChanged();
 }
 
@@ -129,6 +130,7 @@ void MapViewController::mouseDown(int button, bool shift, float x, float y)
         panOffsetY_ = map_->offsetY;
         return;
     }
+    if (map_->clickMode == kDrawTool && drawMouseDown(button, x, y)) return;
     if (button != kLeftButton) {
         if (grid_.snap) {
             // The press moves to the view position of the nearest grid point.
@@ -185,6 +187,7 @@ void MapViewController::mouseMove(int button, float x, float y)
                    panOffsetY_ + static_cast<int32_t>(std::lround(y - panY_))});
         return;
     }
+    drawMouseMove(x, y);
     if (drag_ == Drag::None || !(button & kLeftButton)) return;
     drawBand();
     if (drag_ == Drag::Scale) {

@@ -1,8 +1,10 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "editor/model/clsMap.h"
+#include "editor/shell/logic/draw_tool.h"
 #include "editor/shell/logic/map_grid.h"
 #include "editor/shell/logic/view_navigation.h"
 #include "platform/picture_surface.h"
@@ -39,7 +41,7 @@ public:
 
 // The map view's behaviour: redraw from the scroll bars, the mouse per tool mode (select, the
 // scale drag about the insertion point and the move drag that follows the mouse, both with rubber
-// bands, the insertion point on the right button), the
+// bands, drawing walls and rooms, the insertion point on the right button), the
 // flashing of the selected wall, keys and drops; the grid under the map and snapping to it, panning
 // with the middle button, the wheel's zoom about the pointer, zoom to fit and the map coordinates
 // under the pointer in the status bar. It holds no map data.
@@ -50,6 +52,10 @@ public:
     static constexpr int kMiddleButton = 4;
     // The scroll bars' usual range, 0 .. 2000 pixels of view.
     static constexpr int kScrollSpan = 2000;
+    // The Draw tool's click mode, after the five of the toolbar's first group.
+    static constexpr int16_t kDrawTool = 5;
+    // Keys the map view's picture passes on.
+    enum Key { kKeyReturn = 1, kKeyEscape, kKeyBackspace };
 
     MapViewController(PictureSurface& picture, MapViewPort& port);
 
@@ -68,6 +74,16 @@ public:
     void mouseDown(int button, bool shift, float x, float y);
     void mouseMove(int button, float x, float y);
     void mouseUp(int button, float x, float y);
+    // Drawing (map_view_drawing.cpp): a double-click ends a line of walls; Return closes the
+    // outline, Escape drops it, Backspace takes its last corner back. keyPress is false for a key
+    // the view does not use then.
+    void mouseDoubleClick(int button, float x, float y);
+    bool keyPress(int key);
+    // Drops the outline under construction (the tool was changed).
+    void cancelDrawing();
+    const DrawTool& drawTool() const { return drawTool_; }
+    // Told of each room the Draw tool adds, by its area number.
+    std::function<void(int32_t area)> roomDrawn;
     void flashTick();
     void deselectSideDef();
     void startFlashing() { port_.setFlashTimerEnabled(true); }
@@ -102,6 +118,14 @@ private:
     void showPointer(float x, float y) const;
     // One flash step of the flashing area's walls; false when no area flashes.
     bool toggleAreaFlash();
+    bool drawMouseDown(int button, float x, float y);
+    void drawMouseMove(float x, float y);
+    // Shows or hides the outline and its rubber band (exclusive-or), with the pen as it was.
+    void toggleOutline();
+    void finishOutline(const DrawTool::Finished& finished);
+    // The map point under (x, y), on the grid when snapping.
+    MapPoint drawPointAt(float x, float y) const;
+    void showDrawStatus() const;
 
     PictureSurface& picture_;
     MapViewPort& port_;
@@ -128,6 +152,7 @@ private:
         ViewPlacement view;
     };
     std::optional<WheelAnchor> wheelAnchor_;
+    DrawTool drawTool_;
 };
 
 }  // namespace qzedit

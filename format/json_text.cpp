@@ -1,10 +1,12 @@
-#include "tools/qzmap/json_text.h"
+#include "format/json_text.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 
 #include "platform/codepage.h"
+
+namespace mapfile {
 
 std::string jsonString(std::string_view utf8)
 {
@@ -40,3 +42,5 @@ std::string jsonNumber(double value)
 }
 
 std::string jsonNumber(int64_t value) { return std::to_string(value); }
+
+}  // namespace mapfile

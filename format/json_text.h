@@ -4,6 +4,7 @@
 #include <string_view>
 
 // Pieces of JSON text.
+namespace mapfile {
 
 // A quoted string of UTF-8 text: quotes, backslashes and control characters escaped.
 std::string jsonString(std::string_view utf8);
@@ -15,3 +16,5 @@ std::string jsonFixedText(std::string_view bytes);
 // which JSON cannot hold.
 std::string jsonNumber(double value);
 std::string jsonNumber(int64_t value);
+
+}  // namespace mapfile
