@@ -39,12 +39,14 @@ Outcome roomForNewRecords(const clsMap& map, int32_t walls, int32_t areas)
     const int32_t freeWalls = clsMap::kWallSlots - map.numWalls;
     const int32_t freeAreas = clsMap::kAreaSlots - map.numAreas;
     if (walls > freeWalls)
-        return Outcome::failure("This needs " + qz::decimal(walls) + " new walls, but the map has room for only " +
+        return Outcome::failure("This needs " + qz::decimal(walls) + (walls == 1 ? " new wall" : " new walls") +
+                                    ", but the map has room for only " +
                                     qz::decimal(std::max(freeWalls, 0)) + " more (it holds at most " +
                                     qz::decimal(clsMap::kWallSlots) + "). Nothing was added.",
                                 "Map Full", qz::kMsgExclamation);
     if (areas > freeAreas)
-        return Outcome::failure("This needs " + qz::decimal(areas) + " new areas, but the map has room for only " +
+        return Outcome::failure("This needs " + qz::decimal(areas) + (areas == 1 ? " new area" : " new areas") +
+                                    ", but the map has room for only " +
                                     qz::decimal(std::max(freeAreas, 0)) + " more (it holds at most " +
                                     qz::decimal(clsMap::kAreaSlots) + "). Nothing was added.",
                                 "Map Full", qz::kMsgExclamation);

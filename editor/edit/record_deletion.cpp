@@ -110,14 +110,14 @@ Outcome deleteSelection(clsMap& map, const EditSelection& selection)
             goneArea[static_cast<size_t>(a)] = true;
             continue;
         }
-        reshaped[static_cast<size_t>(a)] = true;
-        closeOutline(walls, chain, goneWall);
         const auto left = static_cast<std::ptrdiff_t>(chain.size()) - removed();
         if (left < 3)
             return refused("Deleting would leave " + areaLabel(map, a) + " with " + qz::decimal(left) +
                            (left == 1 ? " wall" : " walls") +
                            ", and a room needs at least three. Select the area in the project window to delete it "
                            "whole. Nothing was deleted.");
+        reshaped[static_cast<size_t>(a)] = true;
+        closeOutline(walls, chain, goneWall);
     }
 
     std::vector<int32_t> newWall(static_cast<size_t>(wallCount), -1);
