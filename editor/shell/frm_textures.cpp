@@ -96,7 +96,6 @@ void frmTextures::refresh()
     lblHeader_->setToolTip(path);
     cboTextureField_->setCurrentIndex(static_cast<int>(browser_.field()));
 
-    const int row = lstTextures_->currentRow();
     lstTextures_->clear();
     for (const TextureEntry& entry : browser_.shownEntries()) {
         const QImage image = textureImage(entry.picture, catalogue.colours())
@@ -107,7 +106,17 @@ void frmTextures::refresh()
         item->setData(kNumberRole, entry.number);
         item->setToolTip(QString::fromStdString(entry.fileName));
     }
-    if (row >= 0 && row < lstTextures_->count()) lstTextures_->setCurrentRow(row);
+    showSelected();
+}
+
+void frmTextures::showSelected()
+{
+    // Entry k of the list is texture number k + 1.
+    const std::optional<int32_t> number = browser_.selectedNumber();
+    const int row = number && *number >= 1 && *number <= lstTextures_->count() ? *number - 1 : -1;
+    QSignalBlocker quiet(lstTextures_);
+    lstTextures_->setCurrentRow(row);
+    if (row < 0) lstTextures_->clearSelection();
 }
 
 }  // namespace qzedit

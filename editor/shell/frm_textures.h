@@ -23,6 +23,8 @@ public:
     frmTextures(TextureBrowser& browser, FileDialogs& dialogs, QWidget* parent = nullptr);
 
     QListWidget& list() { return *lstTextures_; }
+    // Marks the texture the selected walls have in the field, or none when they differ.
+    void showSelected();
 
 private:
     void refresh();

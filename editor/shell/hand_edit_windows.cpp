@@ -131,6 +131,12 @@ HandEditWindows::HandEditWindows(QMainWindow& window, MainCommands& commands, Ma
         showSwatches();
     };
     textures_->useHeader(defaultTextureHeader(qz::currentDirectory(), qz::programFolder()));
+    // Whatever selects another record shows it in the grid: the browser marks its texture.
+    const auto gridShows = grid.onChanged;
+    grid.onChanged = [this, gridShows] {
+        if (gridShows) gridShows();
+        textureWindow_->showSelected();
+    };
 }
 
 HandEditWindows::~HandEditWindows() = default;

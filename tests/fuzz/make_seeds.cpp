@@ -3,9 +3,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 
+#include "editor/edit/map_piece.h"
 #include "editor/model/clsMap.h"
+#include "editor/model/map_file_reader.h"
+#include "format/map_json.h"
 #include "platform/message_box.h"
 #include "platform/random.h"
 #include "tests/support/check_maps.h"
@@ -114,6 +118,26 @@ void wadSeeds(const std::filesystem::path& folder)
     }
 }
 
+// The map's JSON: a whole map as qzmap dump writes it, an area and free walls as Copy puts them
+// on the clipboard, and a few records written by hand.
+void jsonSeeds(const std::filesystem::path& folder)
+{
+    std::filesystem::create_directories(folder);
+    clsMap every;
+    qztest::buildEveryFindingMap(every);
+    const std::string whole = folder / "every.map";
+    every.WriteNewMPB(whole, false);
+    std::ifstream in(whole, std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    writeText(folder / "every.json", mapfile::mapJson(parseMapFile(bytes)));
+    std::filesystem::remove(whole);
+    writeText(folder / "area.json", pieceText(copyPiece(every, {{}, 0})));
+    writeText(folder / "walls.json", pieceText(copyPiece(every, {{11, 16, 17}, -1})));
+    writeText(folder / "by-hand.json",
+              "{\"walls\": [{\"x1\": 0, \"y1\": 0, \"x2\": 10, \"y2\": 0, \"areaNext\": 1}, {\"x2\": 5e1, \"areaNext\": -1}],\n"
+              " \"areas\": [{\"areaFirstWall\": 0, \"areaName\": \"Caf\\u00e9 \\ud83d\\ude00\"}], \"viewerStart\": null}\n");
+}
+
 // Shape files: walls and turtle steps of every kind, tags in any case, area and unknown tags.
 void shapeSeeds(const std::filesystem::path& folder)
 {
@@ -149,5 +173,6 @@ int main(int argc, char** argv)
     bitmapSeeds(folder / "fuzz_engine_bitmaps");
     wadSeeds(folder / "fuzz_wad_reader");
     shapeSeeds(folder / "fuzz_shape_file");
+    jsonSeeds(folder / "fuzz_map_json");
     return 0;
 }

@@ -321,6 +321,7 @@ TEST_F(HandEditWindow, TheTextureBrowserSetsTheFieldChosenAndTheGridShowsItsSwat
     EXPECT_EQ(list->item(8)->text(), "9 marble");
 
     editor.click(25, 10);  // wall 5
+    EXPECT_EQ(list->currentRow(), 0) << "the wall's own texture, number 1, is marked";
     const clsMap before = editor.map();
     auto* field = editor.control<QComboBox>("cboTextureField");
     field->setCurrentIndex(2);
@@ -335,6 +336,7 @@ TEST_F(HandEditWindow, TheTextureBrowserSetsTheFieldChosenAndTheGridShowsItsSwat
         EXPECT_TRUE(mapfile::identical(map.wallRecord(w), expected)) << "wall " << w;
     }
     EXPECT_EQ(editor.action("itmUndo")->text(), "&Undo Set Front ceiling");
+    EXPECT_EQ(list->currentRow(), 2) << "the choice is marked";
 
     auto* grid = editor.control<QTableWidget>("grd_Props");
     ASSERT_EQ(grid->item(7, 0)->text(), "Front Ceil Tx");
@@ -366,6 +368,10 @@ TEST_F(HandEditWindow, TheTextureBrowserSetsTheFieldChosenAndTheGridShowsItsSwat
     emit field->activated(0);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(8)).center());
     for (int32_t w = 0; w < 4; ++w) EXPECT_EQ(map.wallRecord(w).txrWall, 9) << "every wall of the area";
+    EXPECT_EQ(list->currentRow(), 8);
+    editor.click(25, 10);  // wall 5 again: texture 40, past the list
+    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_TRUE(list->selectedItems().isEmpty());
     EXPECT_EQ(map.wallRecord(4).txrWall, 1);
     EXPECT_TRUE(messages.messages.empty());
 }

@@ -43,4 +43,15 @@ bool TextureBrowser::choose(int32_t number)
     return true;
 }
 
+std::optional<int32_t> TextureBrowser::selectedNumber() const
+{
+    const clsMap& map = document_.map();
+    const std::vector<int32_t> walls = selectedWalls(map, selection_ ? selection_() : EditSelection {});
+    if (walls.empty()) return std::nullopt;
+    const int32_t first = textureOf(map.wallRecord(walls.front()), field_);
+    for (int32_t w : walls)
+        if (textureOf(map.wallRecord(w), field_) != first) return std::nullopt;
+    return first;
+}
+
 }  // namespace qzedit

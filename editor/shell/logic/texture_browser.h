@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@ public:
     // one change, "Set Wall texture" and so on. With nothing selected it says what to select and
     // changes nothing; false then.
     bool choose(int32_t number);
+    // The number the selected walls have in the field when they all have the same; nothing else.
+    std::optional<int32_t> selectedNumber() const;
 
     // Told after the header, the field or a choice changed what the browser shows.
     std::function<void()> onChanged;
