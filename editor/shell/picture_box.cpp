@@ -105,13 +105,17 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event)
     runGuarded([&] { controller_->mouseUp(buttonOf(event->button()), static_cast<float>(at.x()), static_cast<float>(at.y())); });
 }
 
+// A double-click ends the Draw tool's line; for every other tool its second click is a press.
 void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (!controller_) return;
     QPointF at = event->position();
+    bool used = false;
     runGuarded([&] {
-        controller_->mouseDoubleClick(buttonOf(event->button()), static_cast<float>(at.x()), static_cast<float>(at.y()));
+        used = controller_->mouseDoubleClick(buttonOf(event->button()), static_cast<float>(at.x()),
+                                             static_cast<float>(at.y()));
     });
+    if (!used) QWidget::mouseDoubleClickEvent(event);
 }
 
 // Return, Escape and Backspace work on the Draw tool's outline; other keys go on to the menus.

@@ -23,28 +23,25 @@ namespace {
     std::abort();
 }
 
+// A list the text leaves out is written as an empty one, and a wall block it leaves out as type 0
+// without walls: both mean the same to a paste.
 template <typename Record>
 bool sameRecords(const std::optional<std::vector<Record>>& a, const std::optional<std::vector<Record>>& b)
 {
-    if (a.has_value() != b.has_value()) return false;
-    if (!a) return true;
-    if (a->size() != b->size()) return false;
-    for (size_t k = 0; k < a->size(); ++k)
-        if (!mapfile::identical((*a)[k], (*b)[k])) return false;
+    const std::vector<Record> left = a.value_or(std::vector<Record> {}), right = b.value_or(std::vector<Record> {});
+    if (left.size() != right.size()) return false;
+    for (size_t k = 0; k < left.size(); ++k)
+        if (!mapfile::identical(left[k], right[k])) return false;
     return true;
 }
 
 bool sameContents(const mapfile::MapFileContents& a, const mapfile::MapFileContents& b)
 {
-    if (a.wallBlock.has_value() != b.wallBlock.has_value()) return false;
-    if (a.wallBlock) {
-        const mapfile::WallBlock &x = *a.wallBlock, &y = *b.wallBlock;
-        if (x.type != y.type || x.viewer.vz != y.viewer.vz || x.viewer.vd != y.viewer.vd) return false;
-        if (!mapfile::detail::same(x.viewer.vx, y.viewer.vx) || !mapfile::detail::same(x.viewer.vy, y.viewer.vy))
-            return false;
-        if (!sameRecords(std::optional(x.walls), std::optional(y.walls))) return false;
-    }
-    return sameRecords(a.viewpoints, b.viewpoints) && sameRecords(a.areas, b.areas) && sameRecords(a.globals, b.globals);
+    const mapfile::WallBlock x = a.wallBlock.value_or(mapfile::WallBlock {}), y = b.wallBlock.value_or(mapfile::WallBlock {});
+    if (x.type != y.type || x.viewer.vz != y.viewer.vz || x.viewer.vd != y.viewer.vd) return false;
+    if (!mapfile::detail::same(x.viewer.vx, y.viewer.vx) || !mapfile::detail::same(x.viewer.vy, y.viewer.vy)) return false;
+    return sameRecords(std::optional(x.walls), std::optional(y.walls)) && sameRecords(a.viewpoints, b.viewpoints) &&
+           sameRecords(a.areas, b.areas) && sameRecords(a.globals, b.globals);
 }
 
 }  // namespace

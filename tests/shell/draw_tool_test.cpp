@@ -244,7 +244,7 @@ TEST_F(DrawingView, ReturnClosesBackspaceTakesBackADoubleClickEndsFreeWalls)
 
     click(60, 10);
     click(80, 10);
-    view.mouseDoubleClick(MapViewController::kLeftButton, 80, 10);
+    EXPECT_TRUE(view.mouseDoubleClick(MapViewController::kLeftButton, 80, 10));
     EXPECT_EQ(map.numAreas, 1);
     ASSERT_EQ(map.numWalls, 4);
     const Wall& free = map.wallRecord(3);
@@ -252,6 +252,17 @@ TEST_F(DrawingView, ReturnClosesBackspaceTakesBackADoubleClickEndsFreeWalls)
               std::vector<int32_t>({600, 100, 800, 100, -1, -1, -1}));
     EXPECT_EQ(document.undoName(), "Draw Walls");
     EXPECT_EQ(drawnAreas, (std::vector<int32_t> {0}));
+
+    // A double-click on the first corner: its first click closes the room, the second starts nothing.
+    click(10, 60);
+    click(30, 60);
+    click(30, 80);
+    click(10, 60);
+    EXPECT_TRUE(view.mouseDoubleClick(MapViewController::kLeftButton, 10, 60));
+    EXPECT_FALSE(view.drawTool().drawing());
+    EXPECT_EQ(map.numAreas, 2);
+    map.clickMode = 0;
+    EXPECT_FALSE(view.mouseDoubleClick(MapViewController::kLeftButton, 10, 60)) << "for other tools a second press";
 }
 
 TEST_F(DrawingView, AFullMapOrAPointBeyondTheEnginesCoordinatesAddsNothing)

@@ -75,9 +75,9 @@ public:
     void mouseMove(int button, float x, float y);
     void mouseUp(int button, float x, float y);
     // Drawing (map_view_drawing.cpp): a double-click ends a line of walls; Return closes the
-    // outline, Escape drops it, Backspace takes its last corner back. keyPress is false for a key
-    // the view does not use then.
-    void mouseDoubleClick(int button, float x, float y);
+    // outline, Escape drops it, Backspace takes its last corner back. Both are false for a
+    // double-click or key the view does not use then.
+    bool mouseDoubleClick(int button, float x, float y);
     bool keyPress(int key);
     // Drops the outline under construction (the tool was changed).
     void cancelDrawing();

@@ -91,9 +91,10 @@ void MapViewController::drawMouseMove(float x, float y)
     showDrawStatus();
 }
 
-void MapViewController::mouseDoubleClick(int button, float, float)
+bool MapViewController::mouseDoubleClick(int button, float, float)
 {
-    if (!map_ || map_->clickMode != kDrawTool || button != kLeftButton || !drawTool_.drawing()) return;
+    if (!map_ || map_->clickMode != kDrawTool || button != kLeftButton) return false;
+    if (!drawTool_.drawing()) return true;
     toggleOutline();
     const DrawTool::Finished finished = drawTool_.finishLine();
     if (finished.shape != DrawTool::Shape::None)
@@ -102,6 +103,7 @@ void MapViewController::mouseDoubleClick(int button, float, float)
         toggleOutline();
     port_.pictureChanged();
     showDrawStatus();
+    return true;
 }
 
 bool MapViewController::keyPress(int key)
