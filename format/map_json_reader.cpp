@@ -166,7 +166,7 @@ private:
         double value = 0.0;
         const auto [end, error] = std::from_chars(text_.data() + start, text_.data() + pos_, value);
         if (error != std::errc() || end != text_.data() + pos_ || !std::isfinite(value))
-            throw Refusal {start, "a number too large for the map"};
+            throw Refusal {start, "a number beyond the range of a Double"};
         return value;
     }
 

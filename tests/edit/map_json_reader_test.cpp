@@ -133,7 +133,9 @@ TEST(MapJsonReader, ValuesMustFitTheirFields)
               "line 1, column 24: \"spareA3\" must be a whole number from -32768 to 32767");
     EXPECT_EQ(fault("{\"walls\": [{\"wallID\": \"x\"}]}"), "line 1, column 23: \"wallID\" must be a number");
     EXPECT_EQ(fault("{\"areas\": [{\"areaName\": 7}]}"), "line 1, column 25: \"areaName\" must be a text in quotes");
-    EXPECT_EQ(fault("{\"walls\": [{\"tEnd\": 1e999}]}"), "line 1, column 21: a number too large for the map");
+    EXPECT_EQ(fault("{\"walls\": [{\"tEnd\": 1e999}]}"), "line 1, column 21: a number beyond the range of a Double");
+    EXPECT_EQ(fault("{\"walls\": [{\"tEnd\": -1e-999}]}"), "line 1, column 21: a number beyond the range of a Double");
+    EXPECT_EQ(fault("{\"walls\": [{\"tEnd\": 1.5e-300, \"x1\": -0}]}"), "");
     for (const char* number : {"01", "1.", "-", ".5", "+1", "1e", "--1"})
         EXPECT_NE(fault("{\"walls\": [{\"x1\": " + std::string(number) + "}]}").find("column 19: "), std::string::npos)
             << number;

@@ -141,6 +141,7 @@ TEST_F(HandEdits, CopyPutsTheMapsJsonOnTheClipboardAndPasteBringsItToTheInsertio
 
 TEST_F(HandEdits, DuplicateGoesOneGridStepOnFromWhatWasDuplicatedLast)
 {
+    const std::vector<uint8_t> before = fileBytes();
     selection.selArea(0);
     commands.run("itmDuplicate");
     ASSERT_EQ(map.numAreas, 3);
@@ -157,10 +158,20 @@ TEST_F(HandEdits, DuplicateGoesOneGridStepOnFromWhatWasDuplicatedLast)
     EXPECT_EQ(handtest::wallEnds(map)[17], (Ends {278, 128, 278, 228}));
     EXPECT_EQ(shell.selectList, (std::vector<std::string> {"Wall #17"})) << "the new wall is the one picked";
     EXPECT_EQ(map.selWallNum, 17);
+    for (int step = 0; step < 3; ++step) document.undo();
+    EXPECT_EQ(fileBytes(), before);
 }
 
 TEST_F(HandEdits, CutIsCopyAndDeleteInOneStep)
 {
+    const std::vector<uint8_t> before = fileBytes();
+    selection.selArea(1);
+    commands.run("cut");
+    EXPECT_EQ(map.numAreas, 1);
+    EXPECT_EQ(readPiece(clipboard.held).piece.areas->size(), 1u);
+    document.undo();
+    EXPECT_EQ(fileBytes(), before);
+
     pick(8);
     commands.run("itmCut");
     EXPECT_EQ(map.numWalls, 8);
