@@ -123,6 +123,9 @@ private:
     // Shows or hides the outline and its rubber band (exclusive-or), with the pen as it was.
     void toggleOutline();
     void finishOutline(const DrawTool::Finished& finished);
+    // Hides the outline while `step` changes it, then adds what the step finished to the map or
+    // shows the outline again.
+    void changeOutline(const std::function<DrawTool::Finished()>& step);
     // The map point under (x, y), on the grid when snapping.
     MapPoint drawPointAt(float x, float y) const;
     void showDrawStatus() const;

@@ -66,14 +66,7 @@ bool MapViewController::drawMouseDown(int button, float x, float y)
         cancelDrawing();
         return true;
     }
-    toggleOutline();
-    const DrawTool::Finished finished = drawTool_.click(drawPointAt(x, y), kClosePixels * map_->magX);
-    if (finished.shape != DrawTool::Shape::None)
-        finishOutline(finished);
-    else
-        toggleOutline();
-    port_.pictureChanged();
-    showDrawStatus();
+    changeOutline([&] { return drawTool_.click(drawPointAt(x, y), kClosePixels * map_->magX); });
     return true;
 }
 
@@ -84,25 +77,17 @@ void MapViewController::drawMouseMove(float x, float y)
         cancelDrawing();
         return;
     }
-    toggleOutline();
-    drawTool_.moveTo(drawPointAt(x, y));
-    toggleOutline();
-    port_.pictureChanged();
-    showDrawStatus();
+    changeOutline([&] {
+        drawTool_.moveTo(drawPointAt(x, y));
+        return DrawTool::Finished {};
+    });
 }
 
 bool MapViewController::mouseDoubleClick(int button, float, float)
 {
     if (!map_ || map_->clickMode != kDrawTool || button != kLeftButton) return false;
     if (!drawTool_.drawing()) return true;
-    toggleOutline();
-    const DrawTool::Finished finished = drawTool_.finishLine();
-    if (finished.shape != DrawTool::Shape::None)
-        finishOutline(finished);
-    else
-        toggleOutline();
-    port_.pictureChanged();
-    showDrawStatus();
+    changeOutline([&] { return drawTool_.finishLine(); });
     return true;
 }
 
@@ -114,19 +99,24 @@ bool MapViewController::keyPress(int key)
         return true;
     }
     if (key != kKeyReturn && key != kKeyBackspace) return false;
-    toggleOutline();
-    DrawTool::Finished finished;
-    if (key == kKeyReturn)
-        finished = drawTool_.close();
-    else
+    changeOutline([&] {
+        if (key == kKeyReturn) return drawTool_.close();
         drawTool_.removeLast();
+        return DrawTool::Finished {};
+    });
+    return true;
+}
+
+void MapViewController::changeOutline(const std::function<DrawTool::Finished()>& step)
+{
+    toggleOutline();
+    const DrawTool::Finished finished = step();
     if (finished.shape != DrawTool::Shape::None)
         finishOutline(finished);
     else
         toggleOutline();
     port_.pictureChanged();
     showDrawStatus();
-    return true;
 }
 
 void MapViewController::cancelDrawing()
