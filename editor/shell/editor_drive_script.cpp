@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QListWidget>
@@ -87,6 +88,23 @@ QAbstractButton* dialogButton(const QString& text)
     for (auto* button : modal->findChildren<QAbstractButton*>())
         if (button->text().remove('&') == text) return button;
     return nullptr;
+}
+
+// The keyboard gives a key that is the shortcut of one enabled menu item or button of the window
+// to that item before the control sees it; events sent to a control skip that, so the script
+// chooses the item itself.
+bool triggerShortcut(QWidget* target, int key)
+{
+    const QKeySequence sequence(key);
+    QAction* found = nullptr;
+    for (QAction* action : target->window()->findChildren<QAction*>()) {
+        if (!action->isEnabled() || !action->shortcuts().contains(sequence)) continue;
+        if (found) return false;
+        found = action;
+    }
+    if (!found) return false;
+    found->trigger();
+    return true;
 }
 
 void sendKey(QWidget* target, QEvent::Type type, int key)
@@ -262,6 +280,7 @@ void EditorDriveScript::play(const QString& text)
         QWidget* target = widget->focusProxy() ? widget->focusProxy() : widget;
         for (const QString& key : step.value.split(',')) {
             const int code = *keyNamed(key);
+            if (step.verb != "release" && triggerShortcut(target, code)) continue;
             if (step.verb != "release") sendKey(target, QEvent::KeyPress, code);
             if (step.verb != "press") sendKey(target, QEvent::KeyRelease, code);
         }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -91,6 +93,36 @@ TEST_F(DriveFixture, AStepNamingAControlThatIsNotThereStopsTheRunWithStatusOne)
     testing::internal::CaptureStderr();
     EXPECT_EQ(play("menu:itmNoSuch"), 1);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "QZ3Dedit: drive step \"menu:itmNoSuch\": no menu item named itmNoSuch\n");
+}
+
+// Counts the key presses that reach it.
+class KeyCounter : public QWidget {
+public:
+    int presses = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent*) override { ++presses; }
+};
+
+TEST_F(DriveFixture, AKeyThatIsAMenuItemsShortcutChoosesTheItemAndOtherKeysGoToTheControl)
+{
+    auto* view = new KeyCounter;
+    view->setObjectName("Picture1");
+    view->setParent(&window);
+    auto* remove = new QAction("&Delete", &window);
+    remove->setShortcut(QKeySequence(Qt::Key_Delete));
+    window.addAction(remove);
+    int deletes = 0;
+    QObject::connect(remove, &QAction::triggered, [&] { ++deletes; });
+
+    EXPECT_EQ(play("key:Picture1=Delete,Backspace,Delete quit"), 0);
+    EXPECT_EQ(deletes, 2);
+    EXPECT_EQ(view->presses, 1) << "only Backspace reaches the control";
+
+    remove->setEnabled(false);
+    EXPECT_EQ(play("key:Picture1=Delete quit"), 0);
+    EXPECT_EQ(deletes, 2) << "a disabled item is not chosen";
+    EXPECT_EQ(view->presses, 2);
 }
 
 TEST(EditorDriveSteps, StepsThatCannotBePlayedAreRefusedBeforeTheRun)
