@@ -3,9 +3,12 @@
 #include <QDialog>
 #include <QFont>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include "editor/shell/logic/command_guard.h"
 
 namespace qzedit {
 
@@ -28,6 +31,15 @@ QLineEdit* addTextRow(QGridLayout* grid, int row, const char* labelName, const Q
     return box;
 }
 
+std::pair<QLineEdit*, QLineEdit*> addBeginRow(QGridLayout* grid, int row)
+{
+    QLineEdit* x = addTextRow(grid, row, "lblBegin", "Begin (x,y):", "txtStartX");
+    auto* y = new QLineEdit(grid->parentWidget());
+    y->setObjectName("txtStartY");
+    grid->addWidget(y, row, 2);
+    return {x, y};
+}
+
 void bindText(QLineEdit* box, std::string& text)
 {
     box->setText(QString::fromStdString(text));
@@ -44,22 +56,23 @@ QLabel* titleLabel(const QString& text, QWidget* parent)
     return title;
 }
 
-QPushButton* finishButton(QDialog* dialog)
+void addFinishCancelRow(QDialog* dialog, QBoxLayout* layout, std::function<void()> finish)
 {
-    auto* button = new QPushButton("&Finish", dialog);
-    button->setObjectName("cmdOK");
-    button->setDefault(true);
-    button->setAutoDefault(true);
-    return button;
-}
+    auto* finishButton = new QPushButton("&Finish", dialog);
+    finishButton->setObjectName("cmdOK");
+    finishButton->setDefault(true);
+    finishButton->setAutoDefault(true);
+    QObject::connect(finishButton, &QPushButton::clicked, dialog, [finish = std::move(finish)] { runGuarded(finish); });
+    auto* cancelButton = new QPushButton("&Cancel", dialog);
+    cancelButton->setObjectName("cmdCancel");
+    cancelButton->setAutoDefault(false);
+    QObject::connect(cancelButton, &QPushButton::clicked, dialog, &QDialog::reject);
 
-QPushButton* cancelButton(QDialog* dialog)
-{
-    auto* button = new QPushButton("&Cancel", dialog);
-    button->setObjectName("cmdCancel");
-    button->setAutoDefault(false);
-    QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::reject);
-    return button;
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(finishButton);
+    buttons->addWidget(cancelButton);
+    layout->addLayout(buttons);
 }
 
 }  // namespace qzedit

@@ -1,12 +1,14 @@
 #pragma once
 #include <QString>
+#include <functional>
 #include <string>
+#include <utility>
 
+class QBoxLayout;
 class QDialog;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QWidget;
 
 namespace qzedit {
@@ -15,13 +17,15 @@ namespace qzedit {
 
 // A caption label and a text box on one row of the grid.
 QLineEdit* addTextRow(QGridLayout* grid, int row, const char* labelName, const QString& label, const char* boxName);
+// "Begin (x,y):" with the boxes txtStartX and txtStartY side by side.
+std::pair<QLineEdit*, QLineEdit*> addBeginRow(QGridLayout* grid, int row);
 QLabel* namedLabel(const char* name, const QString& text, QWidget* parent);
 // The box shows the text and keeps it as the user types: the logic's field is always the box's.
 void bindText(QLineEdit* box, std::string& text);
 // The dialog's title line in Arial.
 QLabel* titleLabel(const QString& text, QWidget* parent);
-// "&Finish", the default button (Enter), and "&Cancel", which hides the dialog as Esc does.
-QPushButton* finishButton(QDialog* dialog);
-QPushButton* cancelButton(QDialog* dialog);
+// A row at the right under the controls: "&Finish", the default button (Enter), which runs
+// `finish`, and "&Cancel", which hides the dialog as Esc does.
+void addFinishCancelRow(QDialog* dialog, QBoxLayout* layout, std::function<void()> finish);
 
 }  // namespace qzedit

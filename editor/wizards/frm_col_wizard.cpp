@@ -1,14 +1,13 @@
 #include "editor/wizards/frm_col_wizard.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 #include "editor/document/map_document.h"
-#include "editor/shell/logic/command_guard.h"
 #include "editor/wizards/dialog_parts.h"
 
 namespace qzedit {
@@ -21,23 +20,14 @@ frmColWizard::frmColWizard(MapDocument& document, QWidget* parent) : QDialog(par
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
-    txtStartX_ = addTextRow(grid, 0, "lblBegin", "Begin (x,y):", "txtStartX");
-    txtStartY_ = new QLineEdit(this);
-    txtStartY_->setObjectName("txtStartY");
-    grid->addWidget(txtStartY_, 0, 2);
+    std::tie(txtStartX_, txtStartY_) = addBeginRow(grid, 0);
     txtNumSides_ = addTextRow(grid, 1, "lblNumSides", "Num Sides", "txtNumSides");
     txtSideLen_ = addTextRow(grid, 2, "lblSideLen", "Side length:", "txtSideLen");
     txtHeight_ = addTextRow(grid, 3, "lblHeight", "Height", "txtHeight");
     txtTexture_ = addTextRow(grid, 4, "lblTexture", "Texture #", "txtTexture");
     txtFlags_ = addTextRow(grid, 5, "lblFlags", "Texture type", "txtFlags");
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    QPushButton* finish = finishButton(this);
-    buttons->addWidget(finish);
-    buttons->addWidget(cancelButton(this));
-    layout->addLayout(buttons);
-    connect(finish, &QPushButton::clicked, this, [this] { runGuarded([this] { cmdOK_Click(); }); });
+    addFinishCancelRow(this, layout, [this] { cmdOK_Click(); });
 
     bindText(txtStartX_, wizard_.startX);
     bindText(txtStartY_, wizard_.startY);

@@ -3,15 +3,12 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <utility>
 
 #include "editor/document/map_document.h"
-#include "editor/shell/logic/command_guard.h"
 #include "editor/wizards/dialog_parts.h"
 
 namespace qzedit {
@@ -47,13 +44,7 @@ frmPassageWizard::frmPassageWizard(MapDocument& document, WallList selectedWalls
     connect(chkSplitWall_, &QCheckBox::toggled, this, [this](bool on) { wizard_.tripleSplit = on; });
     layout->addWidget(chkSplitWall_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    QPushButton* finish = finishButton(this);
-    buttons->addWidget(finish);
-    buttons->addWidget(cancelButton(this));
-    layout->addLayout(buttons);
-    connect(finish, &QPushButton::clicked, this, [this] { runGuarded([this] { cmdOK_Click(); }); });
+    addFinishCancelRow(this, layout, [this] { cmdOK_Click(); });
 }
 
 void frmPassageWizard::showEvent(QShowEvent* event)

@@ -2,15 +2,14 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 #include "editor/document/map_document.h"
-#include "editor/shell/logic/command_guard.h"
 #include "editor/wizards/dialog_parts.h"
 
 namespace qzedit {
@@ -32,10 +31,7 @@ frmRoomWizard::frmRoomWizard(MapDocument& document, QWidget* parent)
     grid->addWidget(chkNewMap_, 1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    txtStartX_ = addTextRow(grid, 2, "lblBegin", "Begin (x,y):", "txtStartX");
-    txtStartY_ = new QLineEdit(this);
-    txtStartY_->setObjectName("txtStartY");
-    grid->addWidget(txtStartY_, 2, 2);
+    std::tie(txtStartX_, txtStartY_) = addBeginRow(grid, 2);
     txtNumSides_ = addTextRow(grid, 3, "lblNumSides", "Num Sides", "txtNumSides");
     txtSideLen_ = addTextRow(grid, 4, "lblSideLen", "Side length:", "txtSideLen");
     txtNumPillars_ = addTextRow(grid, 5, "lblNumPillars", "# pillars", "txtNumPillars");
@@ -43,13 +39,7 @@ frmRoomWizard::frmRoomWizard(MapDocument& document, QWidget* parent)
     txtNumColumns_ = addTextRow(grid, 7, "lblNumColumns", "# columns", "txtNumColumns");
     txtCeilingHeight_ = addTextRow(grid, 8, "lblCeilingHeight", "Ceiling height:", "txtCeilingHeight");
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    QPushButton* finish = finishButton(this);
-    buttons->addWidget(finish);
-    buttons->addWidget(cancelButton(this));
-    layout->addLayout(buttons);
-    connect(finish, &QPushButton::clicked, this, [this] { runGuarded([this] { cmdOK_Click(); }); });
+    addFinishCancelRow(this, layout, [this] { cmdOK_Click(); });
 
     List1_->setCurrentRow(wizard_.roomType);
     fromWizard();

@@ -1,13 +1,10 @@
 #include "editor/wizards/frm_split_wall.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "editor/document/map_document.h"
-#include "editor/shell/logic/command_guard.h"
 #include "editor/wizards/dialog_parts.h"
 
 namespace qzedit {
@@ -28,13 +25,7 @@ frmSplitWall::frmSplitWall(MapDocument& document, QWidget* parent)
     layout->addWidget(namedLabel("Label1", "Split Type:", this));
     layout->addWidget(optSplit_);
     layout->addWidget(triple);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    QPushButton* finish = finishButton(this);
-    buttons->addWidget(finish);
-    buttons->addWidget(cancelButton(this));
-    layout->addLayout(buttons);
-    connect(finish, &QPushButton::clicked, this, [this] { runGuarded([this] { cmdOK_Click(); }); });
+    addFinishCancelRow(this, layout, [this] { cmdOK_Click(); });
 }
 
 void frmSplitWall::cmdOK_Click()

@@ -1,14 +1,11 @@
 #include "editor/wizards/frm_stair_wizard.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editor/document/map_document.h"
-#include "editor/shell/logic/command_guard.h"
 #include "editor/wizards/dialog_parts.h"
 
 namespace qzedit {
@@ -30,13 +27,7 @@ frmStairWizard::frmStairWizard(MapDocument& document, QWidget* parent) : QDialog
     bindText(addTextRow(grid, 3, "lblStairWidth", "Stair width", "txtStairWidth"), wizard_.stairWidth);
     bindText(addTextRow(grid, 4, "lblNumStairs", "# stairs", "txtNumStairs"), wizard_.numStairs);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    QPushButton* finish = finishButton(this);
-    buttons->addWidget(finish);
-    buttons->addWidget(cancelButton(this));
-    layout->addLayout(buttons);
-    connect(finish, &QPushButton::clicked, this, [this] { runGuarded([this] { cmdOK_Click(); }); });
+    addFinishCancelRow(this, layout, [this] { cmdOK_Click(); });
 }
 
 void frmStairWizard::showEvent(QShowEvent* event)
