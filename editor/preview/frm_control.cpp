@@ -1,36 +1,23 @@
 #include "editor/preview/frm_control.h"
 
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editor/preview/engine_picture.h"
+#include "editor/preview/preview_window_parts.h"
 #include "editor/preview/qz3d15_control.h"
 #include "editor/shell/logic/command_guard.h"
-#include "platform/qt/qt_virtual_keys.h"
 
 namespace qzedit {
 
-namespace {
-
-QPushButton* button(const char* name, const char* caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
-}  // namespace
-
 frmControl::frmControl(EngineBinding& engine, PreviewSource& source, QWidget* parent)
     : QWidget(parent),
-      cmdInit(button("cmdInit", "Init", this)),
-      cmdJump(button("cmdJump", "Jump to Insert", this)),
-      cmdFlush(button("cmdFlush", "Flush", this)),
+      cmdInit(keylessButton("cmdInit", "Init", this)),
+      cmdJump(keylessButton("cmdJump", "Jump to Insert", this)),
+      cmdFlush(keylessButton("cmdFlush", "Flush", this)),
       Label1(new QLabel("Use the W,A,S, and D keys to move", this)),
       QZ3D151(new QZ3D15(engine, this)),
       logic_(*QZ3D151, engine, source, *this)
@@ -40,11 +27,8 @@ frmControl::frmControl(EngineBinding& engine, PreviewSource& source, QWidget* pa
     Label1->setObjectName("Label1");
     QZ3D151->setObjectName("QZ3D151");
     setFocusPolicy(Qt::StrongFocus);
-    auto* row = new QHBoxLayout;
-    for (QPushButton* b : {cmdInit, cmdJump, cmdFlush}) row->addWidget(b);
-    row->addStretch();
     auto* column = new QVBoxLayout(this);
-    column->addLayout(row);
+    column->addLayout(buttonRow({cmdInit, cmdJump, cmdFlush}));
     column->addWidget(QZ3D151);
     column->addWidget(Label1);
     column->addStretch();
@@ -74,10 +58,7 @@ void frmControl::Form_Unload() { runGuarded([this] { logic_.unload(); }); }
 
 void frmControl::keyPressEvent(QKeyEvent* event)
 {
-    std::optional<uint32_t> code = qz::virtualKeyOf(event->key());
-    if (!code) return QWidget::keyPressEvent(event);
-    event->accept();
-    Form_KeyDown(static_cast<int>(*code));
+    if (!passEngineKey(event, [this](int keyCode) { Form_KeyDown(keyCode); })) QWidget::keyPressEvent(event);
 }
 
 void frmControl::closeEvent(QCloseEvent* event)

@@ -1,46 +1,29 @@
 #include "editor/preview/frm_render.h"
 
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editor/preview/engine_picture.h"
+#include "editor/preview/preview_window_parts.h"
 #include "editor/shell/logic/command_guard.h"
-#include "platform/qt/qt_virtual_keys.h"
 
 namespace qzedit {
 
-namespace {
-
-// Keys go to the picture, so a button never takes Space or an arrow for itself.
-QPushButton* button(const char* name, const char* caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
-}  // namespace
-
 frmRender::frmRender(EngineBinding& engine, PreviewSource& source, QWidget* parent)
     : QWidget(parent),
-      cmdInit(button("cmdInit", "Init", this)),
-      cmdRender(button("cmdRender", "Render", this)),
-      cmdForward(button("cmdForward", "Forward", this)),
-      cmdFlush(button("cmdFlush", "Flush", this)),
+      cmdInit(keylessButton("cmdInit", "Init", this)),
+      cmdRender(keylessButton("cmdRender", "Render", this)),
+      cmdForward(keylessButton("cmdForward", "Forward", this)),
+      cmdFlush(keylessButton("cmdFlush", "Flush", this)),
       Picture1(new EnginePicture(RenderWindowLogic::kFrameWidth, RenderWindowLogic::kFrameHeight,
                                  EnginePicture::Fit::Actual, this)),
       logic_(engine, source, *this)
 {
     setObjectName("frmRender");
     setWindowTitle("Render Map");
-    auto* row = new QHBoxLayout;
-    for (QPushButton* b : {cmdInit, cmdRender, cmdForward, cmdFlush}) row->addWidget(b);
-    row->addStretch();
     auto* column = new QVBoxLayout(this);
-    column->addLayout(row);
+    column->addLayout(buttonRow({cmdInit, cmdRender, cmdForward, cmdFlush}));
     column->addWidget(Picture1);
     column->addStretch();
     connect(cmdInit, &QPushButton::clicked, this, [this] { cmdInit_Click(); });
@@ -71,10 +54,7 @@ void frmRender::Form_KeyDown(int keyCode) { Picture1_KeyDown(keyCode); }
 
 void frmRender::keyPressEvent(QKeyEvent* event)
 {
-    std::optional<uint32_t> code = qz::virtualKeyOf(event->key());
-    if (!code) return QWidget::keyPressEvent(event);
-    event->accept();
-    Form_KeyDown(static_cast<int>(*code));
+    if (!passEngineKey(event, [this](int keyCode) { Form_KeyDown(keyCode); })) QWidget::keyPressEvent(event);
 }
 
 int32_t frmRender::pictureDC() { return Picture1->dc(); }
